@@ -1,0 +1,44 @@
+# The two everyday commands are `make run` and `make test`; each installs
+# what it needs first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: run test sanitize bench fuzz deps configure build shots clean
+
+deps:
+	@scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD) && ./lumora
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The whole test suite once more, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer; any report fails it.
+sanitize: deps
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLUMORA_SANITIZE=ON >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLUMORA_BENCH=ON >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target lumora_bench
+	build-bench/lumora_bench
+
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DLUMORA_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_sheet
+	mkdir -p build-fuzz/corpus
+	build-fuzz/fuzz_sheet -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus tests/fuzz/corpus
+
+clean:
+	rm -rf $(BUILD) build-sanitize build-bench build-fuzz

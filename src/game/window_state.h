@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/geometry.h"
+
+namespace game {
+
+// The game window as the game keeps it: its mode, where it stands, and the
+// title-strip press and drag in progress.
+struct WindowState {
+  int32_t GameWidth = 0;
+  int32_t GameHeight = 0;
+  uint8_t DisplayLive = 0;
+  uint8_t FullScreen = 0;
+  int32_t RestoreFullScreen = 0;
+  platform::Rect SourceRect;
+  platform::Rect WindowRect;
+  int32_t WindowedLeft = 0;
+  int32_t WindowedTop = 0;
+  int32_t LastLeft = 0;
+  int32_t LastTop = 0;
+  uint8_t DragPressed = 0;
+  uint8_t DragAnchored = 0;
+  platform::Point DragAnchor;
+  // 0 none, 1 minimise, 2 display mode, 3 close.
+  int32_t StripButton = 0;
+};
+
+}  // namespace game

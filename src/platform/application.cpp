@@ -1,0 +1,100 @@
+#include "platform/application.h"
+
+#include <unistd.h>
+
+#include <climits>
+
+#include "platform/form.h"
+#include "platform/message_box.h"
+
+namespace platform {
+
+Application::Application(Backend& backend) : backend_(backend), exeName_(RunningExecutablePath()) {}
+
+Application::~Application() = default;
+
+void Application::Initialize() {
+  terminated_ = false;
+  waitBeforeIdle_ = false;
+}
+
+bool Application::Active() const { return backend_.windows.AppActive(); }
+
+void Application::ShowException(const std::exception& error) {
+  backend_.boxes.ShowError(title_, error.what());
+}
+
+template <typename Fn>
+bool Application::Guarded(Fn&& fn) {
+  try {
+    fn();
+    return true;
+  } catch (const std::exception& error) {
+    ShowException(error);
+    return false;
+  }
+}
+
+void Application::ShowMainForm() {
+  if (Form* main = MainForm()) Guarded([main] { main->Show(); });
+}
+
+void Application::Run() {
+  ShowMainForm();
+  while (!terminated_) HandleMessage();
+}
+
+void Application::HandleMessage() {
+  Event event;
+  if (backend_.events.Poll(event)) {
+    waitBeforeIdle_ = false;
+    Dispatch(event);
+    return;
+  }
+  if (waitBeforeIdle_) {
+    // An idle handler that failed, or reported itself done, is called again
+    // only once a message has come in.
+    backend_.events.Wait();
+    return;
+  }
+  Idle();
+}
+
+void Application::Idle() {
+  if (!onIdle_) {
+    waitBeforeIdle_ = true;
+    return;
+  }
+  bool done = true;
+  if (!Guarded([this, &done] { onIdle_(done); })) done = true;
+  waitBeforeIdle_ = done;
+}
+
+void Application::Dispatch(const Event& event) {
+  if (event.type == EventType::Quit) {
+    if (Form* main = MainForm()) Guarded([main] { main->FormCloseRequest(); });
+    else terminated_ = true;
+    return;
+  }
+  for (auto& form : forms_) {
+    if (form->Id() == event.window) {
+      Guarded([&form, &event] { form->Dispatch(event); });
+      return;
+    }
+  }
+}
+
+std::string DirectoryOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return "./";
+  return path.substr(0, slash + 1);
+}
+
+std::string RunningExecutablePath() {
+  char buffer[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (n <= 0) return "./lumora";
+  return std::string(buffer, static_cast<size_t>(n));
+}
+
+}  // namespace platform

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/backend.h"
+#include "platform/headless/headless_clock.h"
+#include "platform/headless/headless_events.h"
+#include "platform/headless/headless_message_boxes.h"
+#include "platform/headless/headless_sound.h"
+#include "platform/headless/headless_video.h"
+#include "platform/headless/headless_windows.h"
+
+namespace platform::headless {
+
+// The services of the headless backend, owned together.
+struct HeadlessBackend {
+  HeadlessWindows windows;
+  HeadlessEvents events{windows};
+  HeadlessClock clock;
+  HeadlessSound sound;
+  HeadlessMessageBoxes boxes;
+  HeadlessVideo video;
+  Backend services{windows, events, clock, sound, boxes, video};
+};
+
+}  // namespace platform::headless

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <deque>
+
+#include "platform/events.h"
+
+namespace platform::headless {
+
+class HeadlessWindows;
+
+// Events fed by the test. Taking a mouse event moves the virtual pointer to
+// its position, as the real pointer would be there when it arrives.
+class HeadlessEvents : public EventService {
+ public:
+  explicit HeadlessEvents(HeadlessWindows& windows) : windows_(windows) {}
+
+  bool Poll(Event& event) override;
+  // Nothing blocks here: a test that waits with no event pending goes on.
+  void Wait() override { ++waits_; }
+
+  void Push(const Event& event) { queue_.push_back(event); }
+  bool Empty() const { return queue_.empty(); }
+  int Waits() const { return waits_; }
+
+ private:
+  HeadlessWindows& windows_;
+  std::deque<Event> queue_;
+  int waits_ = 0;
+};
+
+}  // namespace platform::headless

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <map>
+
+#include "platform/window.h"
+
+namespace platform::headless {
+
+// Windows on a virtual screen. A window that is shown takes the activation,
+// as a window manager would give it; tests take it away with Deactivate.
+class HeadlessWindows : public WindowService {
+ public:
+  struct Window {
+    WindowDesc desc;
+    Point position;
+    Size client;
+    bool visible = false;
+    bool minimised = false;
+  };
+
+  explicit HeadlessWindows(Size screen = {1024, 768}) : screen_(screen) {}
+
+  WindowId Create(const WindowDesc& desc) override;
+  void Destroy(WindowId id) override;
+  void Show(WindowId id) override;
+  void Hide(WindowId id) override;
+  void Move(WindowId id, int32_t left, int32_t top) override;
+  void Resize(WindowId id, int32_t width, int32_t height) override;
+  void Minimise(WindowId id) override;
+  void Restore(WindowId id) override;
+  bool IsMinimised(WindowId id) const override;
+  Point Position(WindowId id) const override;
+  Point ClientOffset(WindowId id) const override;
+  bool AppActive() const override { return active_ != kNoWindow; }
+  Point CursorPos() const override { return cursor_; }
+  Size ScreenSize() const override { return screen_; }
+  void HideTaskbarEntry() override { taskbarHidden_ = true; }
+  void InvalidateAll() override { ++invalidations_; }
+
+  void SetScreenSize(Size screen) { screen_ = screen; }
+  void SetCursor(Point screen) { cursor_ = screen; }
+  // The activation leaves the program, as when the player clicks elsewhere.
+  void Deactivate() { active_ = kNoWindow; }
+  void Activate(WindowId id) { active_ = id; }
+  WindowId ActiveWindow() const { return active_; }
+
+  const Window* Find(WindowId id) const;
+  bool TaskbarHidden() const { return taskbarHidden_; }
+  int Invalidations() const { return invalidations_; }
+
+ private:
+  Window* Get(WindowId id);
+
+  Size screen_;
+  Point cursor_;
+  std::map<WindowId, Window> windows_;
+  WindowId nextId_ = 1;
+  WindowId active_ = kNoWindow;
+  bool taskbarHidden_ = false;
+  int invalidations_ = 0;
+};
+
+}  // namespace platform::headless
