@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "platform/application.h"
+#include "platform/form.h"
+#include "platform/framework_error.h"
+#include "platform/headless/headless_backend.h"
+#include "player.h"
+
+namespace {
+
+// A form whose press handler fails on demand and counts what reaches it.
+class FailingForm : public platform::Form {
+ public:
+  explicit FailingForm(platform::Application& app) : Form(app, platform::WindowDesc{"t", 0, 0, 100, 100, true}) {}
+  void FormMouseDown(platform::MouseButton, platform::ShiftState, int32_t X, int32_t) override {
+    ++presses;
+    if (X < 0) throw platform::FrameworkError("press failed");
+  }
+  int presses = 0;
+};
+
+}  // namespace
+
+TEST(Application, ErrorInAHandlerIsShownCaptionedWithTheTitleAndTheLoopGoesOn) {
+  platform::headless::HeadlessBackend backend;
+  platform::Application app(backend.services);
+  app.Initialize();
+  app.SetTitle("Lumora ver 1.0");
+  auto& form = app.CreateForm<FailingForm>();
+  app.ShowMainForm();
+
+  backend.events.Push({platform::EventType::MouseDown, form.Id(), platform::MouseButton::Left, -1, 0, 0, 0});
+  backend.events.Push({platform::EventType::MouseDown, form.Id(), platform::MouseButton::Left, 5, 0, 0, 0});
+  app.HandleMessage();
+  app.HandleMessage();
+  EXPECT_EQ(form.presses, 2);
+  ASSERT_EQ(backend.boxes.Shown().size(), 1u);
+  EXPECT_EQ(backend.boxes.Shown()[0].caption, "Lumora ver 1.0");
+  EXPECT_EQ(backend.boxes.Shown()[0].text, "press failed");
+  EXPECT_FALSE(app.Terminated());
+}
+
+TEST(Application, FailingIdleHandlerWaitsForTheNextMessage) {
+  platform::headless::HeadlessBackend backend;
+  platform::Application app(backend.services);
+  app.Initialize();
+  app.SetTitle("Lumora ver 1.0");
+  auto& form = app.CreateForm<FailingForm>();
+  app.ShowMainForm();
+  int calls = 0;
+  app.SetOnIdle([&calls](bool& done) {
+    ++calls;
+    done = false;
+    if (calls == 1) throw platform::FrameworkError("idle failed");
+  });
+
+  app.HandleMessage();
+  EXPECT_EQ(calls, 1);
+  ASSERT_EQ(backend.boxes.Shown().size(), 1u);
+  EXPECT_EQ(backend.boxes.Shown()[0].caption, "Lumora ver 1.0");
+  EXPECT_EQ(backend.boxes.Shown()[0].text, "idle failed");
+
+  // A message wakes the loop; the idle handler runs again after it.
+  backend.events.Push({platform::EventType::MouseDown, form.Id(), platform::MouseButton::Left, 5, 0, 0, 0});
+  app.HandleMessage();
+  app.HandleMessage();
+  app.HandleMessage();
+  EXPECT_EQ(calls, 3);
+  EXPECT_EQ(backend.boxes.Shown().size(), 1u);
+}
+
+TEST(Program, GameWindowShowsOnlyAfterTheDialogStartsIt) {
+  Player player;
+  const auto* game = player.backend.windows.Find(player.Game().Id());
+  const auto* dialog = player.backend.windows.Find(player.Dialog().Id());
+  ASSERT_NE(game, nullptr);
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->visible);
+  EXPECT_FALSE(game->visible);
+  player.Frames(5);
+  EXPECT_EQ(player.backend.clock.Sleeps(), 0);
+
+  player.StartGame();
+  EXPECT_TRUE(player.backend.windows.Find(player.Game().Id())->visible);
+  EXPECT_TRUE(player.backend.windows.TaskbarHidden());
+  player.Frames(3);
+  EXPECT_EQ(player.backend.clock.Sleeps(), 3);
+  EXPECT_EQ(player.State().Playing, 0);
+  EXPECT_EQ(player.State().ShowingResult, 0);
+}
