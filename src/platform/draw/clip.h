@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/geometry.h"
+
+namespace platform {
+
+// The one place where drawing is clipped. Trims a copy of the source
+// rectangle `src` to the destination point (x, y) so that it reads only
+// inside `srcBounds` and writes only inside `dstBounds`. Returns false when
+// nothing is left to copy.
+bool ClipCopy(int32_t& x, int32_t& y, Rect& src, const Rect& srcBounds, const Rect& dstBounds);
+
+// The overlap of two rectangles; empty (right <= left or bottom <= top) when
+// they do not meet.
+Rect Intersect(const Rect& a, const Rect& b);
+
+}  // namespace platform
