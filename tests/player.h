@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/varnix.h"
+#include "game_folder.h"
 #include "platform/headless/headless_backend.h"
 #include "shell/program.h"
 #include "shell/satellite.h"
@@ -13,9 +14,7 @@
 // the dialog's button, the game window's mouse and keys, and idle turns.
 class Player {
  public:
-  explicit Player(std::string exeName = "/opt/lumora/lumora") : program(backend.services, std::move(exeName)) {
-    program.Start();
-  }
+  Player() : program(backend.services, folder.Exe()) { program.Start(); }
 
   game::TVarnix& Game() { return program.Game(); }
   game::GameState& State() { return program.Game().State; }
@@ -55,6 +54,7 @@ class Player {
 
   bool Ended() { return program.App().Terminated(); }
 
+  GameFolder folder;
   platform::headless::HeadlessBackend backend;
   shell::Program program;
 

@@ -24,7 +24,7 @@ void TVarnix::IdleStep(bool& done) {
 }
 
 void TVarnix::FrameStep() {
-  BltOpaque(0, 0, BackSheet, 0, 0, 640, 480);
+  BltOpaque(0, 0, BackSheet(), 0, 0, 640, 480);
   if (State.Playing != 0 || State.ShowingResult != 0) {
     DrawCells();
     DrawHud();

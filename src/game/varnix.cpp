@@ -8,7 +8,11 @@
 namespace game {
 
 TVarnix::TVarnix(platform::Application& app)
-    : platform::Form(app, platform::WindowDesc{"Lumora", 226, 123, 640, 480, true}) {}
+    : platform::Form(app, platform::WindowDesc{"Lumora", 226, 123, 640, 480, true}),
+      Screen(app.Platform().video, Id(),
+             display::WindowView{Window.FullScreen, Window.GameWidth, Window.GameHeight, Window.WindowRect,
+                                 Window.SourceRect},
+             platform::DirectoryOf(app.ExeName())) {}
 
 void TVarnix::FormShow() {
   Windows().HideTaskbarEntry();

@@ -3,15 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include "display/display.h"
 #include "game/companion.h"
 #include "game/game_state.h"
 #include "game/random.h"
 #include "game/window_state.h"
 #include "platform/form.h"
-
-namespace platform {
-class Surface;
-}
 
 namespace game {
 
@@ -48,13 +45,35 @@ class TVarnix : public platform::Form {
   void DrawStripButton();
   void DrawResultScreen();
 
-  // Display.
+  // Display: the engine's operations on this window's display.
   void InitDisplay();
   void ReleaseDisplay();
+  void CreateDevice();
+  void CreateOffscreen();
   void DetectPixelFormat();
   void Present();
+  void RestoreSurfaces();
+  void LoadSheet(platform::Surface* surface, const std::string& name);
+  void SetSheetKey(platform::Surface* surface, int32_t r, int32_t g, int32_t b);
   void BltOpaque(int32_t x, int32_t y, platform::Surface* source, int32_t left, int32_t top, int32_t right,
                  int32_t bottom);
+  void BltKeyed(int32_t x, int32_t y, platform::Surface* source, int32_t left, int32_t top, int32_t right,
+                int32_t bottom);
+  void DarkenRect(int32_t x, int32_t y, int32_t width, int32_t height, int32_t n);
+  void TintRect(int32_t x, int32_t y, int32_t width, int32_t height, int32_t r, int32_t g, int32_t b, int32_t n);
+  void BlendFrom(int32_t x, int32_t y, platform::Surface* source, int32_t left, int32_t top, int32_t right,
+                 int32_t bottom, int32_t n);
+  void BlendKeyedFrom(int32_t x, int32_t y, platform::Surface* source, int32_t left, int32_t top, int32_t right,
+                      int32_t bottom, int32_t keyR, int32_t keyG, int32_t keyB, int32_t n);
+  void MakeFont(int32_t height, int32_t width, const std::string& face);
+  void PutText(int32_t x, int32_t y, const std::string& text, int32_t textR, int32_t textG, int32_t textB,
+               int32_t backR, int32_t backG, int32_t backB);
+  void PutTextOn(platform::Surface* surface, int32_t x, int32_t y, const std::string& text, int32_t textR,
+                 int32_t textG, int32_t textB, int32_t backR, int32_t backG, int32_t backB);
+  void PutTextKeyed(int32_t x, int32_t y, const std::string& text, int32_t r, int32_t g, int32_t b);
+  platform::Surface* BackSheet() const { return Screen.BackSheet.get(); }
+  platform::Surface* EffectSheet() const { return Screen.EffectSheet.get(); }
+  platform::Surface* SpriteSheet() const { return Screen.SpriteSheet.get(); }
 
   // Window management.
   void CheckFocus();
@@ -72,7 +91,7 @@ class TVarnix : public platform::Form {
   WindowState Window;
   std::string WavePath;
   std::string DataPath;
-  platform::Surface* BackSheet = nullptr;
+  display::Display Screen;
   Companion* Satellite = nullptr;
 };
 

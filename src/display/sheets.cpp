@@ -1,0 +1,28 @@
+#include <cstdlib>
+
+#include "display/display.h"
+#include "platform/bitmap/bitmap_file.h"
+
+namespace display {
+
+void LoadSheet(Display& d, platform::Surface* surface, const std::string& name) {
+  if (surface == nullptr) return;
+  const std::string path = d.imageDir + "IMAGE/" + name;
+  // The file is read once; its header gives the size copied, and a file too
+  // short to hold the header is not a bitmap.
+  const std::vector<uint8_t> file = platform::ReadWholeFile(path);
+  const platform::Picture picture = platform::DecodeBitmap(file);
+  const platform::BitmapHeader header = *platform::ReadBitmapHeader(file);
+  // A bottom-up and a top-down picture are copied alike.
+  const int32_t height = header.biHeight == INT32_MIN ? 0 : std::abs(header.biHeight);
+  platform::DrawPicture(*surface, picture, header.biWidth, height);
+}
+
+void SetSheetKey(Display& d, platform::Surface* surface, int32_t r, int32_t g, int32_t b) {
+  if (surface == nullptr) return;
+  const uint32_t key = (static_cast<uint32_t>(r) << d.RedShift) + (static_cast<uint32_t>(g) << d.GreenShift) +
+                       static_cast<uint32_t>(b);
+  surface->SetColorKey(static_cast<uint16_t>(key));
+}
+
+}  // namespace display

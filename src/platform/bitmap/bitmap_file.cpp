@@ -1,0 +1,80 @@
+#include "platform/bitmap/bitmap_file.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "platform/draw/clip.h"
+#include "platform/framework_error.h"
+#include "platform/text_codec.h"
+
+namespace platform {
+
+namespace {
+
+uint32_t U32(std::span<const uint8_t> b, size_t at) {
+  return static_cast<uint32_t>(b[at]) | static_cast<uint32_t>(b[at + 1]) << 8 | static_cast<uint32_t>(b[at + 2]) << 16 |
+         static_cast<uint32_t>(b[at + 3]) << 24;
+}
+
+[[noreturn]] void NotABitmap() { throw FrameworkError(Utf8ToCp932("ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です")); }
+
+}  // namespace
+
+std::optional<BitmapHeader> ReadBitmapHeader(std::span<const uint8_t> file) {
+  // 14 bytes of file header, then the info header's size, width and height.
+  if (file.size() < 26) return std::nullopt;
+  return BitmapHeader{U32(file, 2), static_cast<int32_t>(U32(file, 18)), static_cast<int32_t>(U32(file, 22))};
+}
+
+std::vector<uint8_t> ReadWholeFile(const std::string& path) {
+  std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
+  if (!f) throw FrameworkError(Utf8ToCp932("ﾌｧｲﾙ ") + Utf8ToCp932(path) + Utf8ToCp932(" は開けません"));
+  std::vector<uint8_t> bytes;
+  uint8_t chunk[65536];
+  size_t n;
+  while ((n = std::fread(chunk, 1, sizeof chunk, f.get())) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
+  if (std::ferror(f.get())) throw FrameworkError(Utf8ToCp932("ﾌｧｲﾙ ") + Utf8ToCp932(path) + Utf8ToCp932(" は開けません"));
+  return bytes;
+}
+
+Picture DecodeBitmap(std::span<const uint8_t> file) {
+  if (!ReadBitmapHeader(file)) NotABitmap();
+  SDL_RWops* rw = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
+  if (rw == nullptr) NotABitmap();
+  std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> loaded(SDL_LoadBMP_RW(rw, 1), &SDL_FreeSurface);
+  if (!loaded) NotABitmap();
+  std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> rgb(
+      SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB888, 0), &SDL_FreeSurface);
+  if (!rgb) NotABitmap();
+
+  Picture picture;
+  picture.width = rgb->w;
+  picture.height = rgb->h;
+  picture.pixels.resize(static_cast<size_t>(rgb->w) * rgb->h);
+  for (int y = 0; y < rgb->h; ++y) {
+    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(rgb->pixels) + y * rgb->pitch);
+    for (int x = 0; x < rgb->w; ++x) {
+      const uint32_t p = row[x];
+      picture.pixels[static_cast<size_t>(y) * rgb->w + x] = {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8),
+                                                            static_cast<uint8_t>(p)};
+    }
+  }
+  return picture;
+}
+
+void DrawPicture(Surface& surface, const Picture& picture, int32_t width, int32_t height) {
+  int32_t x = 0;
+  int32_t y = 0;
+  Rect src{0, 0, width, height};
+  if (!ClipCopy(x, y, src, {0, 0, picture.width, picture.height}, surface.Bounds())) return;
+  const PixelFormat format = surface.Format();
+  for (int32_t row = src.top; row < src.bottom; ++row) {
+    uint16_t* out = surface.Row(y + row - src.top) + x;
+    const Rgb* in = picture.pixels.data() + static_cast<size_t>(row) * picture.width + src.left;
+    for (int32_t i = 0; i < src.Width(); ++i) out[i] = PackColor(format, in[i]);
+  }
+}
+
+}  // namespace platform

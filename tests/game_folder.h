@@ -1,0 +1,86 @@
+#pragma once
+
+#include <stdlib.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/draw/color.h"
+
+// Writes a 24-bit bottom-up Windows bitmap whose pixel (x, y) is colour(x, y).
+inline void WriteBitmap(const std::filesystem::path& path, int32_t width, int32_t height,
+                        const std::function<platform::Rgb(int32_t, int32_t)>& colour) {
+  const int32_t rowBytes = (width * 3 + 3) / 4 * 4;
+  const uint32_t size = 54 + static_cast<uint32_t>(rowBytes) * height;
+  std::vector<uint8_t> b(size, 0);
+  auto put32 = [&b](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put32(2, size);
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, static_cast<uint32_t>(width));
+  put32(22, static_cast<uint32_t>(height));
+  b[26] = 1;
+  b[28] = 24;
+  put32(34, static_cast<uint32_t>(rowBytes) * height);
+  for (int32_t y = 0; y < height; ++y) {
+    uint8_t* row = b.data() + 54 + static_cast<size_t>(height - 1 - y) * rowBytes;
+    for (int32_t x = 0; x < width; ++x) {
+      const platform::Rgb c = colour(x, y);
+      row[3 * x] = c.b;
+      row[3 * x + 1] = c.g;
+      row[3 * x + 2] = c.r;
+    }
+  }
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(size));
+}
+
+// Test pictures that tell every place apart: the backdrop a smooth gradient,
+// the two keyed sheets patterns with black holes.
+inline platform::Rgb BackPixel(int32_t x, int32_t y) {
+  return {static_cast<uint8_t>(x * 255 / 639), static_cast<uint8_t>(y * 255 / 479), static_cast<uint8_t>((x + y) & 0xF8)};
+}
+inline platform::Rgb EffectPixel(int32_t x, int32_t y) {
+  if ((x / 10 + y / 10) % 3 == 0) return {0, 0, 0};
+  return {static_cast<uint8_t>(200 - y), static_cast<uint8_t>(x % 256), 120};
+}
+inline platform::Rgb SpritePixel(int32_t x, int32_t y) {
+  if (x % 20 < 3 || y % 20 < 3) return {0, 0, 0};
+  return {static_cast<uint8_t>(x * 2 + 40), 200, static_cast<uint8_t>(y * 2 + 40)};
+}
+
+// A game folder of its own for each test: the executable's place with IMAGE/
+// holding the three sheets, and empty WAVE/ and DATA/.
+class GameFolder {
+ public:
+  GameFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "lumora-test-XXXXXX").string();
+    root_ = mkdtemp(pattern.data());
+    std::filesystem::create_directories(root_ / "IMAGE");
+    std::filesystem::create_directories(root_ / "WAVE");
+    std::filesystem::create_directories(root_ / "DATA");
+    WriteBitmap(root_ / "IMAGE/Back.dat", 640, 480, BackPixel);
+    WriteBitmap(root_ / "IMAGE/Effect.dat", 640, 200, EffectPixel);
+    WriteBitmap(root_ / "IMAGE/Sprite.dat", 100, 100, SpritePixel);
+  }
+  ~GameFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(root_, ignored);
+  }
+  GameFolder(const GameFolder&) = delete;
+  GameFolder& operator=(const GameFolder&) = delete;
+
+  const std::filesystem::path& Root() const { return root_; }
+  std::string Exe() const { return (root_ / "lumora").string(); }
+  std::filesystem::path Image(const std::string& name) const { return root_ / "IMAGE" / name; }
+
+ private:
+  std::filesystem::path root_;
+};
