@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/application.h"
 #include "platform/form.h"
 #include "platform/framework_error.h"
 #include "platform/headless/headless_backend.h"
+#include "platform/text_codec.h"
 #include "player.h"
 
 namespace {
@@ -87,4 +90,35 @@ TEST(Program, GameWindowShowsOnlyAfterTheDialogStartsIt) {
   EXPECT_EQ(player.backend.clock.Sleeps(), 3);
   EXPECT_EQ(player.State().Playing, 0);
   EXPECT_EQ(player.State().ShowingResult, 0);
+}
+
+TEST(Program, EveryFrameShowsTheBackdropInTheGameWindow) {
+  Player player;
+  player.StartGame();
+  player.Frames(3);
+  const auto& video = player.backend.video;
+  EXPECT_EQ(video.FramesShown(), 3);
+  const platform::Surface& back = *player.Game().BackSheet();
+  ASSERT_EQ(video.LastFrameSize(), (platform::Size{640, 480}));
+  int differing = 0;
+  for (int32_t y = 0; y < 480; ++y)
+    for (int32_t x = 0; x < 640; ++x) differing += video.FramePixel(x, y) != back.Pixel(x, y) ? 1 : 0;
+  EXPECT_EQ(differing, 0);
+  // Windowed, the frame lands at the game window's place on the screen.
+  EXPECT_EQ(video.LastScreenRect(), (platform::Rect{226, 123, 866, 603}));
+}
+
+TEST(Program, MissingSheetIsReportedAndNoFrameRuns) {
+  Player player;
+  std::filesystem::remove(player.folder.Image("Sprite.dat"));
+  player.StartGame();
+  player.Frames(3);
+  ASSERT_EQ(player.backend.boxes.Shown().size(), 1u);
+  EXPECT_EQ(player.backend.boxes.Shown()[0].caption, "Lumora ver 1.0");
+  EXPECT_EQ(platform::Cp932ToUtf8(player.backend.boxes.Shown()[0].text),
+            "ﾌｧｲﾙ " + player.folder.Image("Sprite.dat").string() + " は開けません");
+  EXPECT_EQ(player.backend.video.FramesShown(), 0);
+  EXPECT_FALSE(player.Ended());
+  player.Key(27);
+  EXPECT_TRUE(player.Ended());
 }

@@ -20,6 +20,30 @@ uint32_t U32(std::span<const uint8_t> b, size_t at) {
 
 [[noreturn]] void NotABitmap() { throw FrameworkError(Utf8ToCp932("ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です")); }
 
+uint16_t U16(std::span<const uint8_t> b, size_t at) {
+  return static_cast<uint16_t>(b[at] | b[at + 1] << 8);
+}
+
+// Whether the headers describe a picture that the file can hold. The reader
+// sizes its picture from the header before it reads the pixels, so a header
+// that lies must be turned away first.
+bool Plausible(std::span<const uint8_t> file) {
+  if (file.size() < 54 || file[0] != 'B' || file[1] != 'M') return false;
+  const uint32_t infoSize = U32(file, 14);
+  if (infoSize < 40 || infoSize > 124) return false;
+  const auto width = static_cast<int64_t>(static_cast<int32_t>(U32(file, 18)));
+  const auto height = static_cast<int64_t>(static_cast<int32_t>(U32(file, 22)));
+  const uint16_t bits = U16(file, 28);
+  const uint32_t compression = U32(file, 30);
+  const uint32_t offset = U32(file, 10);
+  if (width <= 0 || width > 16384 || height == 0 || height < -16384 || height > 16384) return false;
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return false;
+  if (compression != 0 && compression != 3) return false;
+  if (offset > file.size()) return false;
+  const int64_t rowBytes = (width * bits + 31) / 32 * 4;
+  return rowBytes * (height < 0 ? -height : height) <= static_cast<int64_t>(file.size() - offset);
+}
+
 }  // namespace
 
 std::optional<BitmapHeader> ReadBitmapHeader(std::span<const uint8_t> file) {
@@ -40,7 +64,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
 }
 
 Picture DecodeBitmap(std::span<const uint8_t> file) {
-  if (!ReadBitmapHeader(file)) NotABitmap();
+  if (!Plausible(file)) NotABitmap();
   SDL_RWops* rw = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
   if (rw == nullptr) NotABitmap();
   std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> loaded(SDL_LoadBMP_RW(rw, 1), &SDL_FreeSurface);
