@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <array>
 
 #include "display/display.h"
 #include "platform/draw/clip.h"
@@ -8,36 +7,32 @@ namespace display {
 
 namespace {
 
-// Channel values as the shifts read them stay below 64 in either layout.
-using Share = std::array<uint16_t, 64>;
-
-Share Scaled(int32_t weight) {
-  Share t{};
-  for (int32_t v = 0; v < 64; ++v) t[v] = static_cast<uint16_t>(v * weight / 10);
-  return t;
-}
+// x / 10 for 0 <= x < 16384, as one multiply the compiler can do on many
+// pixels at once.
+inline uint16_t Tenth(uint16_t x) { return static_cast<uint16_t>((static_cast<uint32_t>(x) * 6554u) >> 16); }
+inline uint16_t Mul(uint16_t v, uint16_t w) { return static_cast<uint16_t>(v * w); }
 
 struct Channels {
   uint16_t redMask, greenMask, blueMask;
   int32_t redShift, greenShift;
-  uint32_t R(uint16_t p) const { return static_cast<uint32_t>((p & redMask) >> redShift) & 63; }
-  uint32_t G(uint16_t p) const { return static_cast<uint32_t>((p & greenMask) >> greenShift) & 63; }
-  uint32_t B(uint16_t p) const { return static_cast<uint32_t>(p & blueMask) & 63; }
-  uint16_t Pack(uint32_t r, uint32_t g, uint32_t b) const {
+  uint16_t R(uint16_t p) const { return static_cast<uint16_t>((p & redMask) >> redShift); }
+  uint16_t G(uint16_t p) const { return static_cast<uint16_t>((p & greenMask) >> greenShift); }
+  uint16_t B(uint16_t p) const { return static_cast<uint16_t>(p & blueMask); }
+  uint16_t Pack(uint16_t r, uint16_t g, uint16_t b) const {
     return static_cast<uint16_t>((r << redShift) + (g << greenShift) + b);
   }
 };
 
-// Locks the target and hands each row's part inside the frame to `row`;
-// rows and columns outside the frame are skipped, as the effects ask.
+// Locks the target and hands each row's part inside the frame to `row`, with
+// its column and row offsets from (x, y); what lies outside the frame is left
+// alone.
 template <typename RowFn>
 void ForFrameRows(Display& d, int32_t x, int32_t y, int32_t width, int32_t height, RowFn&& row) {
   platform::Surface* target = d.DrawTarget();
   if (target == nullptr) return;
   platform::SurfaceMemory memory;
   if (target->Lock(memory) != platform::DrawResult::Ok) return;
-  const platform::Rect frame =
-      platform::Intersect({0, 0, d.view.GameWidth, d.view.GameHeight}, target->Bounds());
+  const platform::Rect frame = platform::Intersect({0, 0, d.view.GameWidth, d.view.GameHeight}, target->Bounds());
   const platform::Rect area = platform::Intersect({x, y, x + width, y + height}, frame);
   const Channels ch{memory.format.redMask, memory.format.greenMask, memory.format.blueMask, d.RedShift, d.GreenShift};
   const int32_t pitch = memory.pitch / 2;
@@ -46,32 +41,56 @@ void ForFrameRows(Display& d, int32_t x, int32_t y, int32_t width, int32_t heigh
   target->Unlock();
 }
 
+// The per-row loops stand alone so that the compiler sees plain arrays and
+// does several pixels at once.
+void DarkenRow(uint16_t* __restrict out, int32_t count, const Channels ch, uint16_t w) {
+  for (int32_t i = 0; i < count; ++i) {
+    const uint16_t p = out[i];
+    out[i] = ch.Pack(Tenth(Mul(ch.R(p), w)), Tenth(Mul(ch.G(p), w)), Tenth(Mul(ch.B(p), w)));
+  }
+}
+
+void TintRow(uint16_t* __restrict out, int32_t count, const Channels ch, uint16_t w, uint16_t cr, uint16_t cg,
+             uint16_t cb) {
+  for (int32_t i = 0; i < count; ++i) {
+    const uint16_t p = out[i];
+    out[i] = ch.Pack(Tenth(static_cast<uint16_t>(Mul(ch.R(p), w) + cr)), Tenth(static_cast<uint16_t>(Mul(ch.G(p), w) + cg)),
+                     Tenth(static_cast<uint16_t>(Mul(ch.B(p), w) + cb)));
+  }
+}
+
+void BlendRow(uint16_t* __restrict out, const uint16_t* __restrict in, int32_t count, const Channels ch,
+              const Channels sc, uint16_t fw, uint16_t sw, uint16_t kr, uint16_t kg, uint16_t kb, bool keyed) {
+  for (int32_t k = 0; k < count; ++k) {
+    const uint16_t s = in[k];
+    const uint16_t p = out[k];
+    const uint16_t mixed = ch.Pack(static_cast<uint16_t>(Tenth(Mul(ch.R(p), fw)) + Tenth(Mul(sc.R(s), sw))),
+                                   static_cast<uint16_t>(Tenth(Mul(ch.G(p), fw)) + Tenth(Mul(sc.G(s), sw))),
+                                   static_cast<uint16_t>(Tenth(Mul(ch.B(p), fw)) + Tenth(Mul(sc.B(s), sw))));
+    const bool skip =
+        keyed && (s & sc.redMask) == kr && (s & sc.greenMask) == kg && (s & sc.blueMask) == kb;
+    out[k] = skip ? p : mixed;
+  }
+}
+
 }  // namespace
 
 void DarkenRect(Display& d, int32_t x, int32_t y, int32_t width, int32_t height, int32_t n) {
-  const Share keep = Scaled(n);
-  ForFrameRows(d, x, y, width, height, [&](const Channels& ch, uint16_t* out, int32_t, int32_t, int32_t count) {
-    for (int32_t i = 0; i < count; ++i) {
-      const uint16_t p = out[i];
-      out[i] = ch.Pack(keep[ch.R(p)], keep[ch.G(p)], keep[ch.B(p)]);
-    }
+  const auto w = static_cast<uint16_t>(n);
+  ForFrameRows(d, x, y, width, height, [w](const Channels ch, uint16_t* out, int32_t, int32_t, int32_t count) {
+    DarkenRow(out, count, ch, w);
   });
 }
 
 void TintRect(Display& d, int32_t x, int32_t y, int32_t width, int32_t height, int32_t r, int32_t g, int32_t b,
               int32_t n) {
-  // One division of the sum, so the colour's share is added before it.
-  std::array<uint16_t, 64> tr{}, tg{}, tb{};
-  for (int32_t v = 0; v < 64; ++v) {
-    tr[v] = static_cast<uint16_t>((v * n + (10 - n) * r) / 10);
-    tg[v] = static_cast<uint16_t>((v * n + (10 - n) * g) / 10);
-    tb[v] = static_cast<uint16_t>((v * n + (10 - n) * b) / 10);
-  }
-  ForFrameRows(d, x, y, width, height, [&](const Channels& ch, uint16_t* out, int32_t, int32_t, int32_t count) {
-    for (int32_t i = 0; i < count; ++i) {
-      const uint16_t p = out[i];
-      out[i] = ch.Pack(tr[ch.R(p)], tg[ch.G(p)], tb[ch.B(p)]);
-    }
+  // One division of the sum: the colour's share is added before it.
+  const auto w = static_cast<uint16_t>(n);
+  const auto cr = static_cast<uint16_t>((10 - n) * r);
+  const auto cg = static_cast<uint16_t>((10 - n) * g);
+  const auto cb = static_cast<uint16_t>((10 - n) * b);
+  ForFrameRows(d, x, y, width, height, [=](const Channels ch, uint16_t* out, int32_t, int32_t, int32_t count) {
+    TintRow(out, count, ch, w, cr, cg, cb);
   });
 }
 
@@ -85,27 +104,23 @@ void Blend(Display& d, int32_t x, int32_t y, platform::Surface* source, int32_t 
   // The source rectangle is the caller's to keep inside the sheet; reading is
   // still held to the sheet.
   const platform::Rect inside = platform::Intersect({left, top, right, bottom}, source->Bounds());
-  const Share frameShare = Scaled(n);
-  const Share sourceShare = Scaled(10 - n);
+  const auto fw = static_cast<uint16_t>(n);
+  const auto sw = static_cast<uint16_t>(10 - n);
   const int32_t srcPitch = src.pitch / 2;
   const Channels sc{src.format.redMask, src.format.greenMask, src.format.blueMask, d.RedShift, d.GreenShift};
+  const auto kr = static_cast<uint16_t>(keyR);
+  const auto kg = static_cast<uint16_t>(keyG);
+  const auto kb = static_cast<uint16_t>(keyB);
   ForFrameRows(d, x, y, right - left, bottom - top,
-               [&](const Channels& ch, uint16_t* out, int32_t j0, int32_t i, int32_t count) {
+               [&](const Channels ch, uint16_t* out, int32_t j0, int32_t i, int32_t count) {
                  const int32_t sy = top + i;
                  if (sy < inside.top || sy >= inside.bottom) return;
-                 const uint16_t* in = src.bits + static_cast<ptrdiff_t>(sy) * srcPitch;
                  const int32_t sx0 = left + j0;
                  const int32_t kBegin = std::max(0, inside.left - sx0);
                  const int32_t kEnd = std::min(count, inside.right - sx0);
-                 for (int32_t k = kBegin; k < kEnd; ++k) {
-                   const uint16_t s = in[sx0 + k];
-                   if (keyed && (s & sc.redMask) == keyR && (s & sc.greenMask) == keyG && (s & sc.blueMask) == keyB)
-                     continue;
-                   const uint16_t p = out[k];
-                   out[k] = ch.Pack(frameShare[ch.R(p)] + sourceShare[sc.R(s)],
-                                    frameShare[ch.G(p)] + sourceShare[sc.G(s)],
-                                    frameShare[ch.B(p)] + sourceShare[sc.B(s)]);
-                 }
+                 if (kEnd <= kBegin) return;
+                 const uint16_t* in = src.bits + static_cast<ptrdiff_t>(sy) * srcPitch + sx0 + kBegin;
+                 BlendRow(out + kBegin, in, kEnd - kBegin, ch, sc, fw, sw, kr, kg, kb, keyed);
                });
   source->Unlock();
 }
