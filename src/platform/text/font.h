@@ -36,7 +36,7 @@ class Font {
   virtual ~Font() = default;
 
   // Never fails: with no usable face installed, text draws as its boxes only.
-  static std::unique_ptr<Font> Create(const LogFont& spec);
+  static std::unique_ptr<Font> Create(const LogFont& logFont);
 
   // Draws the CP932 text with its top-left corner at (x, y): every character
   // cell filled with `back`, the glyphs' pixels in `text`, both converted to

@@ -1,0 +1,135 @@
+#include "platform/text/face_lookup.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <mutex>
+#include <string_view>
+
+namespace platform {
+
+namespace {
+
+// One configuration for the whole process, loaded on first use and torn down
+// at exit together with fontconfig's own tables, so nothing is left behind.
+class FontconfigSession {
+ public:
+  FontconfigSession() : config_(FcInitLoadConfigAndFonts()) {}
+  ~FontconfigSession() {
+    if (config_ != nullptr) FcConfigDestroy(config_);
+    FcFini();
+  }
+  FontconfigSession(const FontconfigSession&) = delete;
+  FontconfigSession& operator=(const FontconfigSession&) = delete;
+
+  FcConfig* Config() const { return config_; }
+  std::mutex& Mutex() { return mutex_; }
+
+ private:
+  FcConfig* config_;
+  std::mutex mutex_;
+};
+
+FontconfigSession& Session() {
+  static FontconfigSession session;
+  return session;
+}
+
+// Hiragana "a" stands for Japanese coverage: Latin-only faces lack it.
+bool CoversJapanese(FcPattern* font) {
+  FcCharSet* chars = nullptr;
+  return FcPatternGetCharSet(font, FC_CHARSET, 0, &chars) == FcResultMatch && FcCharSetHasChar(chars, 0x3042);
+}
+
+bool IsScalable(FcPattern* font) {
+  FcBool scalable = FcFalse;
+  return FcPatternGetBool(font, FC_SCALABLE, 0, &scalable) == FcResultMatch && scalable;
+}
+
+// CJK faces are "dual" (full-width glyphs twice the half-width ones), which
+// is fixed pitch as far as cells go.
+bool IsFixedPitch(FcPattern* font) {
+  int spacing = FC_PROPORTIONAL;
+  return FcPatternGetInteger(font, FC_SPACING, 0, &spacing) == FcResultMatch && spacing >= FC_DUAL;
+}
+
+// Family names compare as fontconfig compares them: blanks and ASCII case
+// do not count, so "IPA Gothic" finds "IPAGothic".
+std::string FamilyKey(std::string_view name) {
+  std::string key;
+  for (char c : name) {
+    if (c == ' ') continue;
+    key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  return key;
+}
+
+const char* FamilyCalled(FcPattern* font, const std::string& key) {
+  FcChar8* family = nullptr;
+  for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
+    const char* text = reinterpret_cast<const char*>(family);
+    if (FamilyKey(text) == key) return text;
+  }
+  return nullptr;
+}
+
+std::optional<FaceFile> ToFace(FcPattern* font, const char* family) {
+  FcChar8* file = nullptr;
+  if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch) return std::nullopt;
+  FaceFile face;
+  face.path = reinterpret_cast<const char*>(file);
+  if (FcPatternGetInteger(font, FC_INDEX, 0, &face.index) != FcResultMatch) face.index = 0;
+  FcChar8* first = nullptr;
+  if (family != nullptr)
+    face.family = family;
+  else if (FcPatternGetString(font, FC_FAMILY, 0, &first) == FcResultMatch)
+    face.family = reinterpret_cast<const char*>(first);
+  return face;
+}
+
+std::optional<FaceFile> Choose(FcFontSet* fonts, const std::string& name) {
+  const std::string key = FamilyKey(name);
+  FcPattern* fixed = nullptr;
+  FcPattern* any = nullptr;
+  for (int i = 0; i < fonts->nfont; ++i) {
+    FcPattern* font = fonts->fonts[i];
+    if (!IsScalable(font) || !CoversJapanese(font)) continue;
+    if (!name.empty()) {
+      if (const char* family = FamilyCalled(font, key)) return ToFace(font, family);
+    }
+    if (fixed == nullptr && IsFixedPitch(font)) fixed = font;
+    if (any == nullptr) any = font;
+  }
+  if (fixed != nullptr) return ToFace(fixed, nullptr);
+  if (any != nullptr) return ToFace(any, nullptr);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<FaceFile> FindFace(const std::string& familyUtf8) {
+  FontconfigSession& session = Session();
+  if (session.Config() == nullptr) return std::nullopt;
+  std::lock_guard lock(session.Mutex());
+
+  FcPattern* pattern = FcPatternCreate();
+  if (pattern == nullptr) return std::nullopt;
+  if (!familyUtf8.empty())
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(familyUtf8.c_str()));
+  FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
+  FcPatternAddInteger(pattern, FC_SPACING, FC_MONO);
+  FcConfigSubstitute(session.Config(), pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+
+  // The whole ranking, not just the best match: the best may be Latin-only.
+  FcResult result = FcResultNoMatch;
+  FcFontSet* fonts = FcFontSort(session.Config(), pattern, FcFalse, nullptr, &result);
+  std::optional<FaceFile> face;
+  if (fonts != nullptr) {
+    face = Choose(fonts, familyUtf8);
+    FcFontSetDestroy(fonts);
+  }
+  FcPatternDestroy(pattern);
+  return face;
+}
+
+}  // namespace platform

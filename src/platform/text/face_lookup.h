@@ -1,0 +1,14 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/text/face_file.h"
+
+namespace platform {
+
+// The face called `familyUtf8` if it is installed and covers Japanese;
+// otherwise the closest Japanese fixed-pitch face, then any Japanese face.
+std::optional<FaceFile> FindFace(const std::string& familyUtf8);
+
+}  // namespace platform

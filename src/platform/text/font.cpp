@@ -1,0 +1,204 @@
+#include "platform/text/font.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <vector>
+
+#include "platform/draw/clip.h"
+#include "platform/text/cell_font.h"
+#include "platform/text/cp932.h"
+#include "platform/text/face_lookup.h"
+#include "platform/text/glyph_rasterizer.h"
+#include "platform/text_codec.h"
+
+namespace platform {
+
+namespace {
+
+// Larger cells than this are drawn as boxes: their masks would be huge.
+constexpr int32_t kMaxCellSide = 512;
+
+int32_t ClampToInt32(int64_t value) {
+  return static_cast<int32_t>(
+      std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+// Cell sides are kept far below the int32 range so that widths add up safely.
+int32_t CellSide(int32_t value) {
+  constexpr int64_t kLimit = int64_t{1} << 20;
+  return static_cast<int32_t>(std::min(value < 0 ? -int64_t{value} : int64_t{value}, kLimit));
+}
+
+// Each glyph is rendered once, on first use, into a mask of its whole cell;
+// after that a text draws from the masks without decoding or allocating.
+// A font is used from one thread at a time.
+class CellFont final : public Font {
+ public:
+  CellFont(const LogFont& logFont, const std::optional<FaceFile>& face)
+      : height_(CellSide(logFont.lfHeight)),
+        halfWidth_(logFont.lfWidth != 0 ? CellSide(logFont.lfWidth) : (height_ + 1) / 2) {
+    single_.fill(kUnseen);
+    if (!face || height_ > kMaxCellSide || halfWidth_ > kMaxCellSide) return;
+    decoder_ = iconv_open("UTF-32LE", "CP932");
+    if (decoder_ == kNoDecoder) return;
+    rasterizer_ = GlyphRasterizer::Open(*face, height_, halfWidth_, logFont.lfWeight >= 700);
+    if (!rasterizer_) return;
+    family_ = face->family;
+    // Room for the ASCII set and a screenful of kanji before any growth.
+    constexpr size_t kBudget = size_t{1} << 20;
+    halfMasks_.reserve(std::min(CellBytes(false) * 96, kBudget));
+    fullMasks_.reserve(std::min(CellBytes(true) * 128, kBudget));
+  }
+
+  ~CellFont() override {
+    if (decoder_ != kNoDecoder) iconv_close(decoder_);
+  }
+
+  CellFont(const CellFont&) = delete;
+  CellFont& operator=(const CellFont&) = delete;
+
+  void Draw(Surface& surface, int32_t x, int32_t y, std::string_view cp932, Rgb text, Rgb back) override {
+    if (cp932.empty() || surface.IsLost()) return;
+    const Rect bounds = surface.Bounds();
+    const Rect box{x, y, ClampToInt32(int64_t{x} + TextWidth(cp932)), ClampToInt32(int64_t{y} + height_)};
+    const Rect fill = Intersect(box, bounds);
+    if (fill.Width() <= 0 || fill.Height() <= 0) return;
+    const uint16_t paper = PackColor(surface.Format(), back);
+    for (int32_t row = fill.top; row < fill.bottom; ++row)
+      std::fill_n(surface.Row(row) + fill.left, fill.Width(), paper);
+    if (!rasterizer_) return;
+
+    const uint16_t ink = PackColor(surface.Format(), text);
+    int64_t cellLeft = x;
+    for (size_t pos = 0; pos < cp932.size() && cellLeft < bounds.right;) {
+      const Cp932Char ch = NextCp932Char(cp932, pos);
+      pos += ch.bytes;
+      const int32_t cellWidth = CellWidth(ch.IsFullWidth());
+      const int64_t left = cellLeft;
+      cellLeft += cellWidth;
+      if (cellLeft <= bounds.left) continue;
+      const int32_t slot = GlyphSlot(ch);
+      if (slot < 0) continue;
+      const uint8_t* mask = (ch.IsFullWidth() ? fullMasks_ : halfMasks_).data() + CellBytes(ch.IsFullWidth()) * slot;
+
+      const Rect cell{0, 0, cellWidth, height_};
+      Rect src = cell;
+      int32_t dx = static_cast<int32_t>(left);
+      int32_t dy = y;
+      if (!ClipCopy(dx, dy, src, cell, bounds)) continue;
+      for (int32_t row = 0; row < src.Height(); ++row) {
+        const uint8_t* in = mask + static_cast<size_t>(src.top + row) * cellWidth + src.left;
+        uint16_t* out = surface.Row(dy + row) + dx;
+        for (int32_t i = 0; i < src.Width(); ++i) out[i] = in[i] != 0 ? ink : out[i];
+      }
+    }
+  }
+
+  int32_t TextWidth(std::string_view cp932) const override {
+    int64_t width = 0;
+    for (size_t pos = 0; pos < cp932.size();) {
+      const Cp932Char ch = NextCp932Char(cp932, pos);
+      pos += ch.bytes;
+      width += CellWidth(ch.IsFullWidth());
+    }
+    return ClampToInt32(width);
+  }
+
+  std::string FaceName() const override { return family_; }
+
+ private:
+  static constexpr int32_t kUnseen = -1;
+  static constexpr int32_t kBlank = -2;
+  static inline const iconv_t kNoDecoder = reinterpret_cast<iconv_t>(-1);
+  using Page = std::array<int32_t, 256>;
+
+  int32_t CellWidth(bool fullWidth) const { return fullWidth ? halfWidth_ * 2 : halfWidth_; }
+  size_t CellBytes(bool fullWidth) const { return static_cast<size_t>(CellWidth(fullWidth)) * height_; }
+
+  // The glyph's slot in its mask pool, or kBlank when it has no ink.
+  int32_t GlyphSlot(Cp932Char ch) {
+    int32_t* entry = nullptr;
+    if (ch.IsFullWidth()) {
+      auto& page = pages_[ch.code >> 8];
+      if (!page) {
+        page = std::make_unique<Page>();
+        page->fill(kUnseen);
+      }
+      entry = &(*page)[ch.code & 0xFF];
+    } else {
+      entry = &single_[ch.code];
+    }
+    if (*entry == kUnseen) *entry = RenderGlyph(ch);
+    return *entry;
+  }
+
+  int32_t RenderGlyph(Cp932Char ch) {
+    char32_t codePoint = 0;
+    if (!Decode(ch, codePoint)) return kBlank;
+    std::vector<uint8_t>& pool = ch.IsFullWidth() ? fullMasks_ : halfMasks_;
+    const size_t bytes = CellBytes(ch.IsFullWidth());
+    const size_t offset = pool.size();
+    if (offset / bytes >= static_cast<size_t>(std::numeric_limits<int32_t>::max())) return kBlank;
+    pool.resize(offset + bytes, 0);
+    if (!rasterizer_->Render(codePoint, CellWidth(ch.IsFullWidth()), pool.data() + offset)) {
+      pool.resize(offset);
+      return kBlank;
+    }
+    return static_cast<int32_t>(offset / bytes);
+  }
+
+  // A lone lead byte decodes to nothing and stays blank.
+  bool Decode(Cp932Char ch, char32_t& codePoint) {
+    if (!ch.IsFullWidth() && IsCp932Lead(static_cast<uint8_t>(ch.code))) return false;
+    char in[2];
+    size_t inLeft = 0;
+    if (ch.IsFullWidth()) in[inLeft++] = static_cast<char>(ch.code >> 8);
+    in[inLeft++] = static_cast<char>(ch.code & 0xFF);
+    unsigned char out[8];
+    char* src = in;
+    char* dst = reinterpret_cast<char*>(out);
+    size_t outLeft = sizeof out;
+    iconv(decoder_, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(decoder_, &src, &inLeft, &dst, &outLeft) == static_cast<size_t>(-1) || sizeof out - outLeft != 4)
+      return false;
+    codePoint = static_cast<char32_t>(out[0] | out[1] << 8 | out[2] << 16 | static_cast<uint32_t>(out[3]) << 24);
+    return true;
+  }
+
+  int32_t height_;
+  int32_t halfWidth_;
+  std::string family_;
+  iconv_t decoder_ = kNoDecoder;
+  std::unique_ptr<GlyphRasterizer> rasterizer_;
+  std::array<int32_t, 256> single_{};
+  std::array<std::unique_ptr<Page>, 256> pages_;
+  std::vector<uint8_t> halfMasks_;
+  std::vector<uint8_t> fullMasks_;
+};
+
+// The face name is a fixed-size field in the game's data, padded with zeros.
+std::string FamilyWanted(const std::string& cp932) {
+  return Cp932ToUtf8(std::string_view(cp932).substr(0, cp932.find('\0')));
+}
+
+}  // namespace
+
+std::unique_ptr<Font> CreateFontOnFace(const LogFont& logFont, const std::optional<FaceFile>& face) {
+  return std::make_unique<CellFont>(logFont, face);
+}
+
+std::unique_ptr<Font> Font::Create(const LogFont& logFont) {
+  std::optional<FaceFile> face;
+  try {
+    face = FindFace(FamilyWanted(logFont.lfFaceName));
+  } catch (...) {
+    // Out of memory or a broken lock: a box-only font still keeps the game going.
+    face.reset();
+  }
+  return CreateFontOnFace(logFont, face);
+}
+
+}  // namespace platform
