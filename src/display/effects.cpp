@@ -15,8 +15,8 @@ inline uint16_t Mul(uint16_t v, uint16_t w) { return static_cast<uint16_t>(v * w
 struct Channels {
   uint16_t redMask, greenMask, blueMask;
   int32_t redShift, greenShift;
-  uint16_t R(uint16_t p) const { return static_cast<uint16_t>((p & redMask) >> redShift); }
-  uint16_t G(uint16_t p) const { return static_cast<uint16_t>((p & greenMask) >> greenShift); }
+  uint16_t R(uint16_t p) const { return static_cast<uint16_t>(static_cast<uint16_t>(p & redMask) >> redShift); }
+  uint16_t G(uint16_t p) const { return static_cast<uint16_t>(static_cast<uint16_t>(p & greenMask) >> greenShift); }
   uint16_t B(uint16_t p) const { return static_cast<uint16_t>(p & blueMask); }
   uint16_t Pack(uint16_t r, uint16_t g, uint16_t b) const {
     return static_cast<uint16_t>((r << redShift) + (g << greenShift) + b);
@@ -41,17 +41,42 @@ void ForFrameRows(Display& d, int32_t x, int32_t y, int32_t width, int32_t heigh
   target->Unlock();
 }
 
-// The per-row loops stand alone so that the compiler sees plain arrays and
-// does several pixels at once.
-void DarkenRow(uint16_t* __restrict out, int32_t count, const Channels ch, uint16_t w) {
+// The per-row loops stand alone, out of line, so that the compiler sees plain
+// arrays and does several pixels at once. The shifts of the two layouts are
+// made constants: with them it can keep every lane 16 bits wide.
+template <int RS, int GS>
+struct Fixed {
+  uint16_t redMask, greenMask, blueMask;
+  explicit Fixed(const Channels& c) : redMask(c.redMask), greenMask(c.greenMask), blueMask(c.blueMask) {}
+  uint16_t R(uint16_t p) const { return static_cast<uint16_t>(static_cast<uint16_t>(p & redMask) >> RS); }
+  uint16_t G(uint16_t p) const { return static_cast<uint16_t>(static_cast<uint16_t>(p & greenMask) >> GS); }
+  uint16_t B(uint16_t p) const { return static_cast<uint16_t>(p & blueMask); }
+  uint16_t Pack(uint16_t r, uint16_t g, uint16_t b) const { return static_cast<uint16_t>((r << RS) + (g << GS) + b); }
+};
+
+// Calls fn with the channel reader that fits the shifts.
+template <typename Fn>
+void WithChannels(const Channels& ch, Fn&& fn) {
+  if (ch.redShift == 11 && ch.greenShift == 6) {
+    fn(Fixed<11, 6>(ch));
+  } else if (ch.redShift == 10 && ch.greenShift == 5) {
+    fn(Fixed<10, 5>(ch));
+  } else {
+    fn(ch);
+  }
+}
+
+template <typename C>
+[[gnu::noinline]] void DarkenRow(uint16_t* __restrict out, int32_t count, const C ch, uint16_t w) {
   for (int32_t i = 0; i < count; ++i) {
     const uint16_t p = out[i];
     out[i] = ch.Pack(Tenth(Mul(ch.R(p), w)), Tenth(Mul(ch.G(p), w)), Tenth(Mul(ch.B(p), w)));
   }
 }
 
-void TintRow(uint16_t* __restrict out, int32_t count, const Channels ch, uint16_t w, uint16_t cr, uint16_t cg,
-             uint16_t cb) {
+template <typename C>
+[[gnu::noinline]] void TintRow(uint16_t* __restrict out, int32_t count, const C ch, uint16_t w, uint16_t cr,
+                               uint16_t cg, uint16_t cb) {
   for (int32_t i = 0; i < count; ++i) {
     const uint16_t p = out[i];
     out[i] = ch.Pack(Tenth(static_cast<uint16_t>(Mul(ch.R(p), w) + cr)), Tenth(static_cast<uint16_t>(Mul(ch.G(p), w) + cg)),
@@ -59,8 +84,10 @@ void TintRow(uint16_t* __restrict out, int32_t count, const Channels ch, uint16_
   }
 }
 
-void BlendRow(uint16_t* __restrict out, const uint16_t* __restrict in, int32_t count, const Channels ch,
-              const Channels sc, uint16_t fw, uint16_t sw, uint16_t kr, uint16_t kg, uint16_t kb, bool keyed) {
+template <typename C>
+[[gnu::noinline]] void BlendRow(uint16_t* __restrict out, const uint16_t* __restrict in, int32_t count, const C ch,
+                                const C sc, uint16_t fw, uint16_t sw, uint16_t kr, uint16_t kg, uint16_t kb,
+                                bool keyed) {
   for (int32_t k = 0; k < count; ++k) {
     const uint16_t s = in[k];
     const uint16_t p = out[k];
@@ -78,7 +105,7 @@ void BlendRow(uint16_t* __restrict out, const uint16_t* __restrict in, int32_t c
 void DarkenRect(Display& d, int32_t x, int32_t y, int32_t width, int32_t height, int32_t n) {
   const auto w = static_cast<uint16_t>(n);
   ForFrameRows(d, x, y, width, height, [w](const Channels ch, uint16_t* out, int32_t, int32_t, int32_t count) {
-    DarkenRow(out, count, ch, w);
+    WithChannels(ch, [&](auto c) { DarkenRow(out, count, c, w); });
   });
 }
 
@@ -90,7 +117,7 @@ void TintRect(Display& d, int32_t x, int32_t y, int32_t width, int32_t height, i
   const auto cg = static_cast<uint16_t>((10 - n) * g);
   const auto cb = static_cast<uint16_t>((10 - n) * b);
   ForFrameRows(d, x, y, width, height, [=](const Channels ch, uint16_t* out, int32_t, int32_t, int32_t count) {
-    TintRow(out, count, ch, w, cr, cg, cb);
+    WithChannels(ch, [&](auto c) { TintRow(out, count, c, w, cr, cg, cb); });
   });
 }
 
@@ -120,7 +147,10 @@ void Blend(Display& d, int32_t x, int32_t y, platform::Surface* source, int32_t 
                  const int32_t kEnd = std::min(count, inside.right - sx0);
                  if (kEnd <= kBegin) return;
                  const uint16_t* in = src.bits + static_cast<ptrdiff_t>(sy) * srcPitch + sx0 + kBegin;
-                 BlendRow(out + kBegin, in, kEnd - kBegin, ch, sc, fw, sw, kr, kg, kb, keyed);
+                 WithChannels(ch, [&](auto c) {
+                   const decltype(c) s2(sc);
+                   BlendRow(out + kBegin, in, kEnd - kBegin, c, s2, fw, sw, kr, kg, kb, keyed);
+                 });
                });
   source->Unlock();
 }

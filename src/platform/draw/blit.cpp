@@ -8,21 +8,30 @@ namespace platform {
 
 namespace {
 
+// Out of line and unaliased, so that the compiler does several pixels at once.
+[[gnu::noinline]] void KeyedRow(uint16_t* __restrict out, const uint16_t* __restrict in, int32_t width, uint16_t key) {
+  for (int32_t i = 0; i < width; ++i) out[i] = in[i] == key ? out[i] : in[i];
+}
+
 void CopyRows(Surface& dst, int32_t x, int32_t y, const Surface& src, const Rect& s, bool keyed) {
   const int32_t width = s.Width();
   const auto key = src.ColorKey();
   if (!keyed || !key) {
     for (int32_t row = 0; row < s.Height(); ++row)
-      std::memcpy(dst.Row(y + row) + x, src.Row(s.top + row) + s.left, static_cast<size_t>(width) * 2);
+      std::memmove(dst.Row(y + row) + x, src.Row(s.top + row) + s.left, static_cast<size_t>(width) * 2);
     return;
   }
   const uint16_t k = *key;
-  for (int32_t row = 0; row < s.Height(); ++row) {
-    const uint16_t* in = src.Row(s.top + row) + s.left;
-    uint16_t* out = dst.Row(y + row) + x;
-    // Branch-free so that the compiler can do several pixels at once.
-    for (int32_t i = 0; i < width; ++i) out[i] = in[i] == k ? out[i] : in[i];
+  if (&dst == &src) {
+    // A copy within one surface may overlap itself; it goes pixel by pixel.
+    for (int32_t row = 0; row < s.Height(); ++row) {
+      const uint16_t* in = src.Row(s.top + row) + s.left;
+      uint16_t* out = dst.Row(y + row) + x;
+      for (int32_t i = 0; i < width; ++i) out[i] = in[i] == k ? out[i] : in[i];
+    }
+    return;
   }
+  for (int32_t row = 0; row < s.Height(); ++row) KeyedRow(dst.Row(y + row) + x, src.Row(s.top + row) + s.left, width, k);
 }
 
 DrawResult CopyClipped(Surface& dst, int32_t x, int32_t y, Surface& src, Rect s, bool keyed, const Rect& dstBounds) {
