@@ -2,16 +2,40 @@
 
 namespace game {
 
-// The cell tiles come from the sprite sheet once the display engine draws.
-void TVarnix::DrawCells() {}
+void TVarnix::DrawCells() {
+  for (int32_t c = State.BoardFirst; c < State.BoardEnd; ++c) {
+    for (int32_t r = State.BoardFirst; r < State.BoardEnd; ++r) {
+      const TCell& cell = State.Board[c][r];
+      const int32_t x = 130 + 20 * c;
+      const int32_t y = 50 + 20 * r;
+      if (cell.On != 0) {
+        BltOpaque(x, y, SpriteSheet(), 20, 0, 40, 20);
+        continue;
+      }
+      const int32_t n = cell.LitNeighbours;
+      if (n == 0) {
+        BltOpaque(x, y, SpriteSheet(), 0, 0, 20, 20);
+      } else if (n >= 1 && n <= 4) {
+        // The matched counts are the second column of tiles.
+        const int32_t left = cell.Match != 0 ? 20 : 0;
+        BltOpaque(x, y, SpriteSheet(), left, 20 * n, left + 20, 20 * n + 20);
+      }
+    }
+  }
+}
 
-// The red or white tint over the cell under the pointer; drawn with the screens.
-void TVarnix::DrawHover() {}
-
-// The hint flashes; drawn with the screens, which also draw their random values.
-void TVarnix::DrawHints() {}
-
-// The revealed pattern of the result screen; drawn with the screens.
-void TVarnix::DrawSolution() {}
+void TVarnix::DrawSolution() {
+  for (int32_t c = State.BoardFirst; c < State.BoardEnd; ++c) {
+    for (int32_t r = State.BoardFirst; r < State.BoardEnd; ++r) {
+      const TCell& cell = State.Board[c][r];
+      const int32_t x = 130 + 20 * c;
+      const int32_t y = 50 + 20 * r;
+      if (cell.On != 0 && cell.Hidden == 0) BltOpaque(x, y, SpriteSheet(), 40, 0, 60, 20);
+      if (cell.On != 0 && cell.Hidden != 0) BltOpaque(x, y, SpriteSheet(), 60, 0, 80, 20);
+      // An unlit plain cell keeps the tile DrawCells gave it.
+      if (cell.On == 0 && cell.Hidden != 0) BltOpaque(x, y, SpriteSheet(), 80, 0, 100, 20);
+    }
+  }
+}
 
 }  // namespace game
