@@ -1,0 +1,39 @@
+#include <string>
+
+#include "game/varnix.h"
+#include "platform/text_codec.h"
+
+namespace game {
+
+namespace {
+
+struct MenuItem {
+  std::string Text;
+  int32_t Y;
+  // The hover region's x range, narrower than the click region's.
+  int32_t HoverLeft;
+  int32_t HoverRight;
+};
+
+}  // namespace
+
+void TVarnix::DrawMenu() {
+  static const MenuItem items[3] = {
+      {platform::Utf8ToCp932("<< 最初からやりなおす >>"), 210, 227, 432},
+      {platform::Utf8ToCp932("<<   ギブアップする   >>"), 245, 235, 424},
+      {platform::Utf8ToCp932("<<  ゲームを終了する  >>"), 280, 235, 424},
+  };
+  BltOpaque(560, 35, EffectSheet(), 0, 70, 70, 96);
+  DarkenRect(200, 160, 260, 160, 7);
+  BltOpaque(415, 165, EffectSheet(), 305, 0, 325, 20);
+  BltOpaque(250, 165, EffectSheet(), 160, 40, 300, 60);
+  for (const MenuItem& item : items) PutText(227, item.Y, item.Text, 255, 255, 255, 0, 0, 0);
+  const platform::Point p = State.CursorPos;
+  for (const MenuItem& item : items) {
+    if (p.x >= item.HoverLeft && p.x <= item.HoverRight && p.y >= item.Y && p.y <= item.Y + 15) {
+      PutText(227, item.Y, item.Text, 0, 0, 0, 255, 255, 255);
+    }
+  }
+}
+
+}  // namespace game
