@@ -52,6 +52,14 @@ class Player {
     Frames(1);
   }
 
+  // Puts the pointer over client position (x, y), where the next frame reads
+  // it; no event is sent.
+  void PointAt(int32_t x, int32_t y) {
+    const platform::Point pos = backend.windows.Position(Game().Id());
+    const platform::Point frame = backend.windows.ClientOffset(Game().Id());
+    backend.windows.SetCursor({x + pos.x + frame.x, y + pos.y + frame.y});
+  }
+
   bool Ended() { return program.App().Terminated(); }
 
   GameFolder folder;
