@@ -33,16 +33,22 @@ class FrameCheck {
                 B(p) * n / 10 + B(s) * (10 - n) / 10);
   }
 
-  // An opaque copy of a sheet rectangle at (x, y), each frame pixel passed
-  // through `effect` (the identity by default).
+  // A sheet rectangle at (x, y) laid over what `under` gives for each frame
+  // position: the frame holds mix(under, sheet pixel) everywhere.
+  template <typename Sheet, typename Under, typename Mix>
+  testing::AssertionResult ShowsOver(int32_t x, int32_t y, Sheet sheet, int32_t left, int32_t top, int32_t right,
+                                     int32_t bottom, Under under, Mix mix) const {
+    for (int32_t j = 0; j < bottom - top; ++j)
+      for (int32_t i = 0; i < right - left; ++i)
+        if (At(x + i, y + j) != mix(under(x + i, y + j), sheet(left + i, top + j)))
+          return testing::AssertionFailure() << "differs at (" << x + i << ", " << y + j << ")";
+    return testing::AssertionSuccess();
+  }
+  // An opaque copy, each sheet pixel passed through `effect` (none by default).
   template <typename Sheet, typename Effect = uint16_t (*)(uint16_t)>
   testing::AssertionResult ShowsCopy(int32_t x, int32_t y, Sheet sheet, int32_t left, int32_t top, int32_t right,
                                      int32_t bottom, Effect effect = Same) const {
-    for (int32_t j = 0; j < bottom - top; ++j)
-      for (int32_t i = 0; i < right - left; ++i)
-        if (At(x + i, y + j) != effect(sheet(left + i, top + j)))
-          return testing::AssertionFailure() << "differs at (" << x + i << ", " << y + j << ")";
-    return testing::AssertionSuccess();
+    return ShowsOver(x, y, sheet, left, top, right, bottom, Back, [&](uint16_t, uint16_t s) { return effect(s); });
   }
   // The 20 x 20 sprite tile with its top-left corner at (left, top) on the cell at (x, y).
   testing::AssertionResult ShowsTile(int32_t x, int32_t y, int32_t left, int32_t top) const {

@@ -96,25 +96,16 @@ struct ResultScreen : ::testing::Test {
   }
   void ClickCell(std::pair<int, int> cell) { player.Click(130 + 20 * cell.first + 10, 50 + 20 * cell.second + 10); }
   static uint16_t Dark(uint16_t p) { return FrameCheck::Darken(p, 7); }
+  static uint16_t DarkBack(int32_t x, int32_t y) { return Dark(FrameCheck::Back(x, y)); }
+  static uint16_t Mixed(uint16_t under, uint16_t sheet) { return FrameCheck::Blend(under, sheet, 2); }
   // The banner's rows above the board, mixed at eight tenths into the
   // darkened backdrop where the sheet is not black.
   testing::AssertionResult ShowsBanner(int32_t sheetTop, int32_t rows) {
-    for (int32_t j = 0; j < rows; ++j)
-      for (int32_t i = 0; i < 200; ++i) {
-        const uint16_t under = Dark(FrameCheck::Back(230 + i, 170 + j));
-        const uint16_t sheet = FrameCheck::Effect(360 + i, sheetTop + j);
-        const uint16_t want = sheet == 0 ? under : FrameCheck::Blend(under, sheet, 2);
-        if (frame.At(230 + i, 170 + j) != want) return testing::AssertionFailure() << "at " << i << ", " << j;
-      }
-    return testing::AssertionSuccess();
+    return frame.ShowsOver(230, 170, FrameCheck::Effect, 360, sheetTop, 560, sheetTop + rows, DarkBack,
+                           [](uint16_t under, uint16_t sheet) { return sheet == 0 ? under : Mixed(under, sheet); });
   }
   testing::AssertionResult ShowsReturnButton() {
-    for (int32_t j = 0; j < 20; ++j)
-      for (int32_t i = 0; i < 50; ++i) {
-        const uint16_t want = FrameCheck::Blend(Dark(FrameCheck::Back(305 + i, 315 + j)), FrameCheck::Effect(305 + i, 20 + j), 2);
-        if (frame.At(305 + i, 315 + j) != want) return testing::AssertionFailure() << "at " << i << ", " << j;
-      }
-    return testing::AssertionSuccess();
+    return frame.ShowsOver(305, 315, FrameCheck::Effect, 305, 20, 355, 40, DarkBack, Mixed);
   }
   void ExpectLabels() {
     EXPECT_TRUE(frame.ShowsKeyedText(230, 225, "TIME BONUS >> ", kGrey));

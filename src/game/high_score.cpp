@@ -6,8 +6,8 @@ namespace game {
 
 std::optional<ResultScore> ScoreResult(const GameState& state) {
   if (state.Cleared == 0 || !ValidSizeIndex(state.SizeIndex)) return std::nullopt;
-  const int32_t bonusBase[4] = {200, 500, 1000, 2000};
-  const int32_t half = bonusBase[state.SizeIndex] / 2;
+  const int32_t BonusBase[4] = {200, 500, 1000, 2000};
+  const int32_t half = BonusBase[state.SizeIndex] / 2;
   // Two points off the bonus for every tick; none at all from half the base on.
   if (state.ElapsedTicks < half) {
     const int32_t bonus = 2 * (half - state.ElapsedTicks);
