@@ -12,6 +12,9 @@ namespace platform::headless {
 
 // The services of the headless backend, owned together.
 struct HeadlessBackend {
+  // The clock starts at `startSeconds`, which the game takes as its seed.
+  explicit HeadlessBackend(int64_t startSeconds = 1'700'000'000) : clock(startSeconds) {}
+
   HeadlessWindows windows;
   HeadlessEvents events{windows};
   HeadlessClock clock;

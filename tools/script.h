@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A short script of timed input for the headless game, one step a line:
+//   seed N          the clock's start, which the game takes as its seed
+//   start           the dialog's start button
+//   frames N        N idle turns
+//   press X Y [right], release X Y [right], click X Y [right], move X Y
+//   key CODE        a key by its virtual-key code (27 is Escape)
+//   shot FILE.png   the last frame shown, written as a PNG
+// Blank lines and lines from '#' on are left out.
+struct ScriptStep {
+  enum class Kind { Seed, Start, Frames, Press, Release, Click, Move, Key, Shot };
+  Kind kind = Kind::Start;
+  int64_t a = 0;
+  int64_t b = 0;
+  bool right = false;
+  std::string file;
+  int line = 0;
+};
+
+// The steps of a script; a line that is not a step raises std::runtime_error
+// naming the line.
+std::vector<ScriptStep> ParseScript(const std::string& text);
