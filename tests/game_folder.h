@@ -27,7 +27,8 @@ inline platform::Rgb SpritePixel(int32_t x, int32_t y) {
 }
 
 // A game folder of its own for each test: the executable's place with IMAGE/
-// holding the three sheets, and empty WAVE/ and DATA/.
+// holding the three sheets, an empty WAVE/, and DATA/ with the state files as
+// the game is installed.
 class GameFolder {
  public:
   GameFolder() {
@@ -39,6 +40,9 @@ class GameFolder {
     WriteBitmap(root_ / "IMAGE/Back.dat", 640, 480, BackPixel);
     WriteBitmap(root_ / "IMAGE/Effect.dat", 640, 200, EffectPixel);
     WriteBitmap(root_ / "IMAGE/Sprite.dat", 100, 100, SpritePixel);
+    WriteData("win_state.log", "123\r\n226\r\n1\r\n");
+    WriteData("select_game.log", "0\r\n");
+    WriteData("score.log", "0\r\n0\r\n0\r\n0\r\n");
   }
   ~GameFolder() {
     std::error_code ignored;
@@ -50,6 +54,17 @@ class GameFolder {
   const std::filesystem::path& Root() const { return root_; }
   std::string Exe() const { return (root_ / "lumora").string(); }
   std::filesystem::path Image(const std::string& name) const { return root_ / "IMAGE" / name; }
+  std::filesystem::path Data(const std::string& name) const { return root_ / "DATA" / name; }
+
+  void WriteData(const std::string& name, const std::string& bytes) const {
+    std::ofstream(Data(name), std::ios::binary | std::ios::trunc) << bytes;
+  }
+  // The file's bytes; "<missing>" when there is none.
+  std::string ReadData(const std::string& name) const {
+    std::ifstream in(Data(name), std::ios::binary);
+    if (!in) return "<missing>";
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
 
  private:
   std::filesystem::path root_;

@@ -231,6 +231,7 @@ TEST(StripButton, PressedLookStaysFromThePressToTheRelease) {
   EXPECT_TRUE(frame.ShowsCopy(555, 5, FrameCheck::Effect, 75, 0, 96, 18));
   EXPECT_TRUE(frame.ShowsBackdrop(576, 5, 633, 23));
   player.Release(565, 12);
+  player.ReturnToGame();
 
   // Pressed on the board screen too; the release of this one quits.
   player.StartBoard(0);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "game/varnix.h"
@@ -14,7 +15,10 @@
 // the dialog's button, the game window's mouse and keys, and idle turns.
 class Player {
  public:
-  Player() : program(backend.services, folder.Exe()) { program.Start(); }
+  // A fresh game folder, on a screen of the given size.
+  explicit Player(platform::Size screen = {1024, 768}) : Player(nullptr, screen) {}
+  // Plays over a folder that a test prepared or an earlier player left.
+  explicit Player(GameFolder& shared, platform::Size screen = {1024, 768}) : Player(&shared, screen) {}
 
   game::TVarnix& Game() { return program.Game(); }
   game::GameState& State() { return program.Game().State; }
@@ -24,6 +28,15 @@ class Player {
   void StartGame() {
     ClickOn(Dialog().Id(), 100, 255);
     Pump();
+  }
+  // Presses and releases the focus-lost panel's return button.
+  void ReturnToGame() {
+    ClickOn(Dialog().Id(), 70, 170);
+    Pump();
+  }
+  // The window system asks a window to close.
+  void CloseWindow(platform::WindowId window) {
+    Send({platform::EventType::CloseRequest, window, platform::MouseButton::Left, 0, 0, 0, 0});
   }
 
   void Press(int32_t x, int32_t y, platform::MouseButton button = platform::MouseButton::Left) {
@@ -62,7 +75,20 @@ class Player {
 
   bool Ended() { return program.App().Terminated(); }
 
-  GameFolder folder;
+  platform::Point GamePosition() { return backend.windows.Position(Game().Id()); }
+
+ private:
+  Player(GameFolder* shared, platform::Size screen)
+      : ownFolder_(shared == nullptr ? std::make_unique<GameFolder>() : nullptr),
+        folder(shared == nullptr ? *ownFolder_ : *shared),
+        program(backend.services, folder.Exe()) {
+    backend.windows.SetScreenSize(screen);
+    program.Start();
+  }
+  std::unique_ptr<GameFolder> ownFolder_;
+
+ public:
+  GameFolder& folder;
   platform::headless::HeadlessBackend backend;
   shell::Program program;
 

@@ -32,6 +32,8 @@ void TVarnix::FormShow() {
   Window.LastLeft = left;
   Window.LastTop = top;
   Window.RestoreFullScreen = Window.FullScreen;
+  Window.FocusSeen = 0;
+  Window.FocusWaitCalls = 0;
 
   State.CellPressed = 0;
   State.Cleared = 0;

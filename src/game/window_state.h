@@ -25,6 +25,11 @@ struct WindowState {
   platform::Point DragAnchor;
   // 0 none, 1 minimise, 2 display mode, 3 close.
   int32_t StripButton = 0;
+  // The window system hands the activation over some time after the game is
+  // shown; until the game has had it, or FocusWaitCalls idle calls have gone
+  // by, not having it is no loss of the focus.
+  uint8_t FocusSeen = 0;
+  int32_t FocusWaitCalls = 0;
 };
 
 }  // namespace game

@@ -54,6 +54,12 @@ void TSatellite::FormMouseUp(platform::MouseButton Button, platform::ShiftState,
   if (pressed == 2 && kButtonReturn.Contains(X, Y)) Button_ReturnClick();
 }
 
+void TSatellite::FormCloseRequest() {
+  if (!panelLayout_) Button_CancelClick();
+  else if (Game != nullptr) Game->SaveAndQuit();
+  else Close();
+}
+
 void TSatellite::Button_OkClick() {
   if (Game != nullptr) Game->Show();
   Hide();
@@ -77,9 +83,12 @@ void TSatellite::Button_ReturnClick() {
 }
 
 void TSatellite::FreeStateLists() {
-  WinStateList.clear();
-  SelectGameList.clear();
-  ScoreList.clear();
+  WinStateList.Clear();
+  SelectGameList.Clear();
+  ScoreList.Clear();
+  writeWinState_ = false;
+  writeSelectGame_ = false;
+  writeScore_ = false;
 }
 
 }  // namespace shell

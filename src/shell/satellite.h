@@ -1,10 +1,10 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "game/companion.h"
 #include "platform/form.h"
+#include "shell/string_list.h"
 
 namespace game {
 class TVarnix;
@@ -23,6 +23,9 @@ class TSatellite : public platform::Form, public game::Companion {
   void FormShow() override;
   void FormMouseDown(platform::MouseButton Button, platform::ShiftState Shift, int32_t X, int32_t Y) override;
   void FormMouseUp(platform::MouseButton Button, platform::ShiftState Shift, int32_t X, int32_t Y) override;
+  // Closed by the window system: the start dialog cancels, the panel quits
+  // the game with its state saved.
+  void FormCloseRequest() override;
 
   void Button_OkClick();
   void Button_CancelClick();
@@ -38,11 +41,16 @@ class TSatellite : public platform::Form, public game::Companion {
   // The focus-lost layout replaces the start layout for good.
   bool PanelLayout() const { return panelLayout_; }
 
-  std::vector<std::string> WinStateList;
-  std::vector<std::string> SelectGameList;
-  std::vector<std::string> ScoreList;
+  StringList WinStateList;
+  StringList SelectGameList;
+  StringList ScoreList;
 
  private:
+  // Whether each list goes back to its file at quit: only files that were
+  // read, or found missing, are written, so nothing unread is overwritten.
+  bool writeWinState_ = false;
+  bool writeSelectGame_ = false;
+  bool writeScore_ = false;
   game::TVarnix* Game = nullptr;
   bool panelLayout_ = false;
   bool shownBefore_ = false;

@@ -1,8 +1,48 @@
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <string>
+
 #include "game/varnix.h"
 #include "platform/application.h"
+#include "platform/framework_error.h"
+#include "platform/window.h"
 #include "shell/satellite.h"
 
 namespace shell {
+
+namespace {
+
+// Loads a state file. `write` tells whether the file may be written at quit:
+// a missing file may, a file that is there but cannot be read may not, since
+// its lines would be lost.
+void LoadStateFile(StringList& list, bool& write, const std::string& path) {
+  struct stat info {};
+  write = stat(path.c_str(), &info) != 0 && errno == ENOENT;
+  list.LoadFromFile(path);
+  write = true;
+}
+
+// The stored place when the window would stand past the far edge; there is
+// no clamp at the near edge. Wide arithmetic keeps a huge value from wrapping.
+int32_t ClampToScreen(int32_t place, int32_t size, int32_t screen) {
+  if (static_cast<int64_t>(place) + size > screen) return screen - size;
+  return place;
+}
+
+void SaveStateFile(platform::Application& app, const StringList& list, bool write, const std::string& path) {
+  if (!write) return;
+  // One file that cannot be saved keeps neither the others nor the quit from
+  // going ahead.
+  try {
+    list.SaveToFile(path);
+  } catch (const platform::FrameworkError& error) {
+    app.ShowException(error);
+  }
+}
+
+}  // namespace
 
 void TSatellite::ReadStateFiles() {
   FreeStateLists();
@@ -10,12 +50,38 @@ void TSatellite::ReadStateFiles() {
   const std::string folder = platform::DirectoryOf(App().ExeName());
   Game->WavePath = folder + "WAVE/";
   Game->DataPath = folder + "DATA/";
-  // Loading the three files into the lists and applying their values comes
-  // with the state-file work.
+
+  const platform::Size screen = Windows().ScreenSize();
+  LoadStateFile(WinStateList, writeWinState_, Game->DataPath + "win_state.log");
+  Game->SetTop(ClampToScreen(StrToInt(WinStateList.Line(0)), 480, screen.height));
+  Game->SetLeft(ClampToScreen(StrToInt(WinStateList.Line(1)), 640, screen.width));
+  Game->Window.FullScreen = StrToInt(WinStateList.Line(2)) == 0 ? 1 : 0;
+
+  LoadStateFile(SelectGameList, writeSelectGame_, Game->DataPath + "select_game.log");
+  Game->State.SizeIndex = StrToInt(SelectGameList.Line(0));
+
+  LoadStateFile(ScoreList, writeScore_, Game->DataPath + "score.log");
+  for (int32_t i = 0; i < 4; ++i) Game->State.HighScore[i] = StrToInt(ScoreList.Line(i));
 }
 
-// Replacing the lines and saving the three files comes with the state-file
-// work.
-void TSatellite::WriteStateFiles() {}
+void TSatellite::WriteStateFiles() {
+  if (Game == nullptr) return;
+  const game::WindowState& window = Game->Window;
+  if (window.FullScreen != 0) {
+    WinStateList.SetLine(0, std::to_string(window.WindowedTop));
+    WinStateList.SetLine(1, std::to_string(window.WindowedLeft));
+    WinStateList.SetLine(2, "0");
+  } else {
+    WinStateList.SetLine(0, std::to_string(Game->Top()));
+    WinStateList.SetLine(1, std::to_string(Game->Left()));
+    WinStateList.SetLine(2, "1");
+  }
+  SelectGameList.SetLine(0, std::to_string(Game->State.SizeIndex));
+  for (int32_t i = 0; i < 4; ++i) ScoreList.SetLine(i, std::to_string(Game->State.HighScore[i]));
+
+  SaveStateFile(App(), WinStateList, writeWinState_, Game->DataPath + "win_state.log");
+  SaveStateFile(App(), SelectGameList, writeSelectGame_, Game->DataPath + "select_game.log");
+  SaveStateFile(App(), ScoreList, writeScore_, Game->DataPath + "score.log");
+}
 
 }  // namespace shell

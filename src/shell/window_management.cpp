@@ -1,21 +1,87 @@
 #include "game/varnix.h"
+#include "platform/application.h"
 #include "platform/window.h"
 
 namespace game {
 
-// Brings the game back after the player returned and gives the screen up when
-// the program loses the activation; filled with the window management.
-void TVarnix::CheckFocus() {}
+namespace {
+// Two seconds of idle calls for the activation to arrive after a showing.
+constexpr int32_t kFocusWaitLimit = 40;
+}  // namespace
 
-// Moves the window with the pointer within the screen; filled with the window
-// management.
-void TVarnix::DragStep() {}
+void TVarnix::CheckFocus() {
+  if (Window.DisplayLive == 0 && GetWindowState() != platform::WindowState::Minimised) {
+    MoveTo(Window.LastLeft, Window.LastTop);
+    Window.DisplayLive = 1;
+    Window.FullScreen = Window.RestoreFullScreen != 0 ? 1 : 0;
+    if (Satellite != nullptr) Satellite->HidePanel();
+    // The activation goes to the game, not back to the dialog just hidden.
+    Windows().Show(Id());
+    Window.FocusSeen = 0;
+    Window.FocusWaitCalls = 0;
+    InitDisplay();
+  }
+  if (App().Active()) {
+    Window.FocusSeen = 1;
+    return;
+  }
+  if (Window.DisplayLive == 0) return;
+  if (Window.FocusSeen == 0 && ++Window.FocusWaitCalls <= kFocusWaitLimit) return;
+  ReleaseDisplay();
+  Window.DisplayLive = 0;
+  SetWindowState(platform::WindowState::Minimised);
+  if (Satellite != nullptr) Satellite->ShowPanel();
+}
 
-// Gives the screen up to the companion panel; filled with the window management.
-void TVarnix::MinimiseGame() {}
+void TVarnix::DragStep() {
+  State.CursorPos = ScreenToClient(Windows().CursorPos());
+  if (Window.DragAnchored == 0) {
+    Window.DragAnchor = State.CursorPos;
+    Window.DragAnchored = 1;
+    return;
+  }
+  State.CursorPos = Windows().CursorPos();
+  const platform::Size screen = Windows().ScreenSize();
+  // Held flush with an edge, the window lets go of its grab point so that
+  // the next step takes a new one where the pointer then is.
+  auto place = [this](int32_t wanted, int32_t size, int32_t limit) {
+    if (wanted >= 0 && wanted + size <= limit) return wanted;
+    int32_t placed = wanted;
+    if (wanted < 0) placed = 0;
+    if (wanted + size > limit) placed = limit - size;
+    Window.DragAnchored = 0;
+    return placed;
+  };
+  const int32_t left = place(State.CursorPos.x - Window.DragAnchor.x, Window.GameWidth, screen.width);
+  const int32_t top = place(State.CursorPos.y - Window.DragAnchor.y, Window.GameHeight, screen.height);
+  MoveTo(left, top);
+  Window.WindowRect = {left, top, left + Window.GameWidth, top + Window.GameHeight};
+  Window.LastLeft = left;
+  Window.LastTop = top;
+}
 
-// Switches between full screen and windowed; filled with the window management.
-void TVarnix::ToggleFullScreen() {}
+void TVarnix::MinimiseGame() {
+  ReleaseDisplay();
+  Window.DisplayLive = 0;
+  SetWindowState(platform::WindowState::Minimised);
+  if (Satellite != nullptr) Satellite->ShowPanel();
+}
+
+void TVarnix::ToggleFullScreen() {
+  ReleaseDisplay();
+  if (Window.FullScreen != 0) {
+    Window.FullScreen = 0;
+    MoveTo(Window.WindowedLeft, Window.WindowedTop);
+    Window.WindowRect.left = Window.WindowedLeft;
+    Window.WindowRect.top = Window.WindowedTop;
+  } else {
+    Window.FullScreen = 1;
+    Window.WindowedLeft = Left();
+    Window.WindowedTop = Top();
+  }
+  InitDisplay();
+  Window.RestoreFullScreen = Window.FullScreen;
+}
 
 void TVarnix::SaveAndQuit() {
   ReleaseDisplay();
