@@ -307,18 +307,24 @@ TEST_F(Playing, QuitItemEndsTheProgram) {
   EXPECT_TRUE(player.Ended());
 }
 
-TEST(Quitting, EscapeQuitsFromEveryScreen) {
-  for (int screen = 0; screen < 4; ++screen) {
-    Player player;
-    player.StartGame();
-    player.Frames(1);
-    if (screen >= 1) player.StartBoard();
-    if (screen >= 2) player.Click(590, 45);
-    if (screen == 3) player.Click(300, 250);
-    player.Frames(1);
-    ASSERT_FALSE(player.Ended()) << screen;
-    player.Key(27);
-    EXPECT_TRUE(player.Ended()) << screen;
+TEST(Quitting, EscapeQuitsFromEveryScreenInEitherModeAndSaves) {
+  for (const char* mode : {"1", "0"}) {
+    for (int screen = 0; screen < 4; ++screen) {
+      GameFolder folder;
+      folder.WriteData("win_state.log", std::string("10\r\n20\r\n") + mode + "\r\n");
+      Player player(folder);
+      player.StartGame();
+      player.Frames(1);
+      if (screen >= 1) player.StartBoard();
+      if (screen >= 2) player.Click(590, 45);
+      if (screen == 3) player.Click(300, 250);
+      player.Frames(1);
+      ASSERT_FALSE(player.Ended()) << screen;
+      player.Key(27);
+      EXPECT_TRUE(player.Ended()) << mode << screen;
+      EXPECT_FALSE(player.backend.video.FullScreen()) << mode << screen;
+      EXPECT_EQ(folder.ReadData("win_state.log"), std::string("10\r\n20\r\n") + mode + "\r\n") << mode << screen;
+    }
   }
 }
 

@@ -33,6 +33,9 @@ class WindowService {
   virtual Point Position(WindowId id) const = 0;
   // Size of the client area inside the frame (none for a borderless window).
   virtual Point ClientOffset(WindowId id) const = 0;
+  // Asks for the activation for a shown window; the window system may hand
+  // it over later.
+  virtual void Focus(WindowId id) { Show(id); }
   // Whether one of the program's windows has the activation.
   virtual bool AppActive() const = 0;
   // The pointer, in screen pixels.

@@ -16,7 +16,7 @@ void TVarnix::CheckFocus() {
     Window.FullScreen = Window.RestoreFullScreen != 0 ? 1 : 0;
     if (Satellite != nullptr) Satellite->HidePanel();
     // The activation goes to the game, not back to the dialog just hidden.
-    Windows().Show(Id());
+    Windows().Focus(Id());
     Window.FocusSeen = 0;
     Window.FocusWaitCalls = 0;
     InitDisplay();

@@ -31,8 +31,13 @@ const HeadlessWindows::Window* HeadlessWindows::Find(WindowId id) const {
 void HeadlessWindows::Show(WindowId id) {
   if (Window* w = Get(id)) {
     w->visible = true;
-    if (!w->minimised) active_ = id;
+    if (!w->minimised && !lateFocus_) active_ = id;
   }
+}
+
+void HeadlessWindows::Focus(WindowId id) {
+  const Window* w = Find(id);
+  if (w != nullptr && w->visible && !w->minimised && !lateFocus_) active_ = id;
 }
 
 void HeadlessWindows::Hide(WindowId id) {
@@ -60,7 +65,7 @@ void HeadlessWindows::Minimise(WindowId id) {
 void HeadlessWindows::Restore(WindowId id) {
   if (Window* w = Get(id)) {
     w->minimised = false;
-    if (w->visible) active_ = id;
+    if (w->visible && !lateFocus_) active_ = id;
   }
 }
 

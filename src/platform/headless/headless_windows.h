@@ -31,6 +31,7 @@ class HeadlessWindows : public WindowService {
   bool IsMinimised(WindowId id) const override;
   Point Position(WindowId id) const override;
   Point ClientOffset(WindowId id) const override;
+  void Focus(WindowId id) override;
   bool AppActive() const override { return active_ != kNoWindow; }
   Point CursorPos() const override { return cursor_; }
   Size ScreenSize() const override { return screen_; }
@@ -42,6 +43,9 @@ class HeadlessWindows : public WindowService {
   // The activation leaves the program, as when the player clicks elsewhere.
   void Deactivate() { active_ = kNoWindow; }
   void Activate(WindowId id) { active_ = id; }
+  // A window system that hands the activation over late: while set, showing,
+  // restoring or asking gives it to no window, and only Activate does.
+  void SetLateFocus(bool late) { lateFocus_ = late; }
   WindowId ActiveWindow() const { return active_; }
 
   const Window* Find(WindowId id) const;
@@ -56,6 +60,7 @@ class HeadlessWindows : public WindowService {
   std::map<WindowId, Window> windows_;
   WindowId nextId_ = 1;
   WindowId active_ = kNoWindow;
+  bool lateFocus_ = false;
   bool taskbarHidden_ = false;
   int invalidations_ = 0;
 };
