@@ -7,7 +7,7 @@ namespace art {
 namespace {
 
 constexpr Rgb kSlate{66, 80, 108};
-constexpr Rgb kMatch{40, 132, 92};
+constexpr Rgb kMatch{30, 100, 74};
 
 // A raised square: the board's cells stand out of the field.
 void Tile(Canvas& c, int32_t x, int32_t y, Rgb face) {
@@ -70,9 +70,9 @@ Canvas SpriteSheet() {
   // Right: a green tile with a ring, the mark of a correct answer.
   {
     const Rect r{60, 0, 80, 20};
-    c.VerticalGradient(r, {120, 226, 110}, {40, 150, 56});
-    c.Bevel(r, {210, 255, 200}, {20, 90, 30}, 1);
-    c.Ring(70, 10, 6.5, 2.4, {255, 255, 246});
+    c.VerticalGradient(r, {70, 160, 76}, {26, 96, 40});
+    c.Bevel(r, {170, 236, 160}, {16, 60, 24}, 1);
+    c.Ring(70, 10, 6.5, 2.4, {200, 255, 190});
   }
   // Missed: a dark cell with the outline of the light that should be there.
   {
