@@ -40,5 +40,14 @@ fuzz: deps
 	mkdir -p build-fuzz/corpus
 	build-fuzz/fuzz_sheet -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus tests/fuzz/corpus
 
+# The README's screenshots, played by tools' script runner into a game folder
+# of their own with fresh state files.
+SHOTS := title play hint menu solved failed
+shots: build
+	rm -rf $(BUILD)/shots && mkdir -p $(BUILD)/shots/DATA
+	cp -r $(BUILD)/IMAGE $(BUILD)/WAVE $(BUILD)/shots/
+	cmake -DDATA_DIR=$(BUILD)/shots/DATA -P tools/default_data.cmake
+	for s in $(SHOTS); do $(BUILD)/tools/script_runner $(BUILD)/shots docs/screenshots/$$s.txt || exit 1; done
+
 clean:
 	rm -rf $(BUILD) build-sanitize build-bench build-fuzz

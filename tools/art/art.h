@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "kit.h"
+
+namespace art {
+
+// The three sheets, at the sizes and places the screens copy from.
+Canvas BackSheet();
+Canvas EffectSheet();
+Canvas SpriteSheet();
+
+// The companion dialog's start picture (350 x 200) and panel picture (96 x 46).
+Canvas StartPicture();
+Canvas PanelPicture();
+// A picture as an 8-bit Windows bitmap with a 256-entry colour table.
+std::vector<uint8_t> Bitmap8(const Canvas& picture);
+
+// WAVE/push_on.wav: a short click, as RIFF PCM bytes.
+std::vector<uint8_t> PushOnWave();
+
+// Pieces that the backdrop and the effect sheet share, in both looks.
+enum class StripIcon { Minimise, DisplayMode, Close };
+void DrawStripButton(Canvas& c, int32_t x, int32_t y, int32_t w, int32_t h, StripIcon icon, bool pressed);
+void DrawMenuButton(Canvas& c, int32_t x, int32_t y, bool open);
+
+}  // namespace art

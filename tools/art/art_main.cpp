@@ -1,0 +1,73 @@
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "art.h"
+#include "bitmap_writer.h"
+
+namespace {
+
+bool WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+bool WriteSheet(const std::filesystem::path& path, const art::Canvas& c) {
+  WriteBitmap(path, c.Width(), c.Height(), [&c](int32_t x, int32_t y) { return c.At(x, y); });
+  return std::filesystem::exists(path);
+}
+
+// The dialog's pictures go into the program itself as byte arrays.
+bool WriteDialogSource(const std::filesystem::path& path, const std::vector<uint8_t>& start,
+                       const std::vector<uint8_t>& panel) {
+  std::ofstream out(path);
+  out << "#include \"shell/dialog_pictures.h\"\n\nnamespace shell {\n\nnamespace {\n\n";
+  auto array = [&out](const char* name, const std::vector<uint8_t>& bytes) {
+    out << "const uint8_t " << name << "[" << bytes.size() << "] = {";
+    for (size_t i = 0; i < bytes.size(); ++i) out << (i % 24 == 0 ? "\n    " : "") << unsigned{bytes[i]} << ",";
+    out << "\n};\n\n";
+  };
+  array("kStart", start);
+  array("kPanel", panel);
+  out << "}  // namespace\n\n"
+      << "std::span<const uint8_t> StartPictureBitmap() { return kStart; }\n"
+      << "std::span<const uint8_t> PanelPictureBitmap() { return kPanel; }\n\n"
+      << "}  // namespace shell\n";
+  return static_cast<bool>(out);
+}
+
+}  // namespace
+
+// Draws the game's art and sound into a game folder: IMAGE/ with the three
+// sheets, WAVE/ with the click, DIALOG/ with the dialog's two pictures; and,
+// when asked, the same two pictures as a C++ source for the program.
+int main(int argc, char** argv) {
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: %s GAME-FOLDER [DIALOG-SOURCE.cpp]\n", argv[0]);
+    return 2;
+  }
+  const std::filesystem::path root = argv[1];
+  std::error_code error;
+  for (const char* sub : {"IMAGE", "WAVE", "DIALOG"}) {
+    std::filesystem::create_directories(root / sub, error);
+    if (error) {
+      std::fprintf(stderr, "cannot make %s: %s\n", (root / sub).c_str(), error.message().c_str());
+      return 1;
+    }
+  }
+  const std::vector<uint8_t> start = art::Bitmap8(art::StartPicture());
+  const std::vector<uint8_t> panel = art::Bitmap8(art::PanelPicture());
+  bool ok = WriteSheet(root / "IMAGE/Back.dat", art::BackSheet()) &&
+            WriteSheet(root / "IMAGE/Effect.dat", art::EffectSheet()) &&
+            WriteSheet(root / "IMAGE/Sprite.dat", art::SpriteSheet()) &&
+            WriteBytes(root / "WAVE/push_on.wav", art::PushOnWave()) && WriteBytes(root / "DIALOG/Start.bmp", start) &&
+            WriteBytes(root / "DIALOG/Panel.bmp", panel);
+  if (ok && argc == 3) ok = WriteDialogSource(argv[2], start, panel);
+  if (!ok) {
+    std::fprintf(stderr, "the art could not be written under %s\n", root.c_str());
+    return 1;
+  }
+  return 0;
+}
