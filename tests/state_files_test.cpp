@@ -231,6 +231,19 @@ TEST(StateFiles, ReadingStopsAtTheFirstBadLineWithItsMessage) {
     // Padded, so the score of the fourth size is kept this time.
     EXPECT_EQ(folder.ReadData("score.log"), "11\r\n22\r\n33\r\n9\r\n");
   }
+  // A score.log that is there but unreadable is not replaced at quit.
+  {
+    GameFolder folder;
+    std::filesystem::remove(folder.Data("score.log"));
+    std::filesystem::create_directory(folder.Data("score.log"));
+    Player player(folder);
+    EXPECT_EQ(BoxText(player, 0), "ﾌｧｲﾙ " + folder.Data("score.log").string() + " は開けません");
+    player.StartGame();
+    player.Key(27);
+    EXPECT_TRUE(player.Ended());
+    EXPECT_EQ(player.backend.boxes.Shown().size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.Data("score.log")));
+  }
   // An empty select_game.log stops before the scores, which stay unwritten.
   {
     GameFolder folder;
