@@ -1,10 +1,17 @@
-#include "platform/headless/headless_backend.h"
+#include <cstdio>
+#include <memory>
+
+#include "platform/sdl/sdl_backend.h"
 #include "shell/program.h"
 
-// Runs on the headless backend until the real window arrives with the display
-// engine.
 int main() {
-  platform::headless::HeadlessBackend backend;
-  shell::Program program(backend.services);
+  std::unique_ptr<platform::sdl::SdlBackend> backend;
+  try {
+    backend = std::make_unique<platform::sdl::SdlBackend>();
+  } catch (const platform::sdl::SdlStartError& error) {
+    std::fprintf(stderr, "lumora: cannot open the display: %s\n", error.what());
+    return 1;
+  }
+  shell::Program program(backend->services);
   return program.Run();
 }

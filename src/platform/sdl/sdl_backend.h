@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/backend.h"
+#include "platform/sdl/sdl_clock.h"
+#include "platform/sdl/sdl_events.h"
+#include "platform/sdl/sdl_message_boxes.h"
+#include "platform/sdl/sdl_session.h"
+#include "platform/sdl/sdl_sound.h"
+#include "platform/sdl/sdl_video.h"
+#include "platform/sdl/sdl_windows.h"
+
+namespace platform::sdl {
+
+// The services on a real display, owned together. Making one starts SDL and
+// throws SdlStartError when it cannot.
+struct SdlBackend {
+  explicit SdlBackend(SdlVideo::PresentPath path = SdlVideo::PresentPath::LookupTable) : video{windows, path} {}
+  SdlBackend(const SdlBackend&) = delete;
+  SdlBackend& operator=(const SdlBackend&) = delete;
+
+  SdlSession session;
+  SdlWindows windows;
+  SdlVideo video;
+  SdlEvents events{windows, video};
+  SdlClock clock;
+  SdlSound sound;
+  SdlMessageBoxes boxes;
+  Backend services{windows, events, clock, sound, boxes, video};
+};
+
+}  // namespace platform::sdl

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+
+#include "platform/sdl/fullscreen_fit.h"
+#include "platform/window.h"
+
+struct SDL_Window;
+
+namespace platform::sdl {
+
+// What the windows need from whoever draws into them.
+class WindowPresenter {
+ public:
+  virtual ~WindowPresenter() = default;
+  // The window is about to go; its renderer has to go first.
+  virtual void Forget(WindowId id) = 0;
+  // How the window's picture sits in it while it fills the screen.
+  virtual std::optional<FullScreenFit> PictureFit(WindowId id) const = 0;
+};
+
+// Real windows, created hidden. Positions are outer corners, so a framed
+// window's SDL position (its client area) is offset by the frame.
+class SdlWindows : public WindowService {
+ public:
+  SdlWindows() = default;
+  ~SdlWindows() override;
+  SdlWindows(const SdlWindows&) = delete;
+  SdlWindows& operator=(const SdlWindows&) = delete;
+
+  WindowId Create(const WindowDesc& desc) override;
+  void Destroy(WindowId id) override;
+  void Show(WindowId id) override;
+  void Hide(WindowId id) override;
+  void Move(WindowId id, int32_t left, int32_t top) override;
+  void Resize(WindowId id, int32_t width, int32_t height) override;
+  void Minimise(WindowId id) override;
+  void Restore(WindowId id) override;
+  bool IsMinimised(WindowId id) const override;
+  Point Position(WindowId id) const override;
+  Point ClientOffset(WindowId id) const override;
+  bool AppActive() const override;
+  Point CursorPos() const override;
+  Size ScreenSize() const override;
+  void HideTaskbarEntry() override { taskbarHidden_ = true; }
+  void InvalidateAll() override {}
+
+  void SetPresenter(WindowPresenter* presenter) { presenter_ = presenter; }
+  SDL_Window* Native(WindowId id) const;
+  // Our id for an SDL window id, or kNoWindow for a window not ours.
+  WindowId FromNative(uint32_t sdlWindowId) const;
+  bool Borderless(WindowId id) const;
+  bool TaskbarHidden() const { return taskbarHidden_; }
+
+ private:
+  struct Window {
+    SDL_Window* native = nullptr;
+    bool borderless = false;
+  };
+  const Window* Find(WindowId id) const;
+
+  std::map<WindowId, Window> windows_;
+  WindowId nextId_ = 1;
+  WindowPresenter* presenter_ = nullptr;
+  bool taskbarHidden_ = false;
+};
+
+}  // namespace platform::sdl
