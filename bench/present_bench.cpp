@@ -133,4 +133,3 @@ void* operator new(std::size_t size) { return Take(size); }
 void operator delete(void* p) noexcept { Give(p); }
 void operator delete(void* p, std::size_t) noexcept { Give(p); }
 
-BENCHMARK_MAIN();

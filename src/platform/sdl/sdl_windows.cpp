@@ -74,6 +74,15 @@ void SdlWindows::Show(WindowId id) {
   }
 }
 
+void SdlWindows::Focus(WindowId id) {
+  if (SDL_Window* w = Native(id)) {
+    SDL_ShowWindow(w);
+    SDL_RaiseWindow(w);
+    // Raising alone leaves the keyboard with the window manager's choice.
+    SDL_SetWindowInputFocus(w);
+  }
+}
+
 void SdlWindows::Hide(WindowId id) {
   if (SDL_Window* w = Native(id)) SDL_HideWindow(w);
 }

@@ -33,6 +33,7 @@ class SdlWindows : public WindowService {
   WindowId Create(const WindowDesc& desc) override;
   void Destroy(WindowId id) override;
   void Show(WindowId id) override;
+  void Focus(WindowId id) override;
   void Hide(WindowId id) override;
   void Move(WindowId id, int32_t left, int32_t top) override;
   void Resize(WindowId id, int32_t width, int32_t height) override;
