@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The real game under an X server: the dialog's start button opens the game
+# window at the place of win_state.log, and a screenshot of the window holds
+# exactly the frame the headless game draws from the same files. Escape then
+# ends the program, which saves. Exit 77 tells CTest a tool is missing.
+# Arguments: the build folder (lumora, IMAGE/, WAVE/, DATA/) and script_runner.
+set -u
+build="$1"
+runner="$2"
+for tool in xvfb-run import xdotool compare; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "skipped: $tool is not installed"
+    exit 77
+  fi
+done
+
+game=$(mktemp -d)
+trap 'rm -rf "$game"' EXIT
+cp "$build/lumora" "$game/"
+cp -r "$build/IMAGE" "$build/WAVE" "$game/"
+mkdir "$game/DATA"
+printf '100\r\n150\r\n1\r\n' >"$game/DATA/win_state.log"
+printf '2\r\n' >"$game/DATA/select_game.log"
+printf '0\r\n0\r\n0\r\n0\r\n' >"$game/DATA/score.log"
+printf 'start\nframes 3\nshot %s/expected.png\n' "$game" >"$game/title.txt"
+cp -r "$game/DATA" "$game/DATA.first"
+"$runner" "$game" "$game/title.txt" || { echo "the headless run failed"; exit 1; }
+rm -rf "$game/DATA" && mv "$game/DATA.first" "$game/DATA"
+
+cat >"$game/play.sh" <<'INNER'
+#!/usr/bin/env bash
+set -u
+cd "$1"
+./lumora 2>lumora.err &
+pid=$!
+find_window() {
+  for _ in $(seq 50); do
+    w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+dialog=$(find_window "Lumora") || { echo "no dialog appeared"; kill $pid; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+# Centred on the 1280 x 1024 screen, frame included.
+echo "dialog at $X,$Y"
+[ "$X" -eq 442 ] && [ "$Y" -eq 358 ] || { echo "the dialog is not centred"; kill $pid; exit 1; }
+xdotool mousemove --window "$dialog" 100 255 click 1
+sleep 1.5
+gamewin=$(find_window "^Lumora$") || { echo "no game window appeared"; kill $pid; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$gamewin")"
+echo "game window at $X,$Y size ${WIDTH}x$HEIGHT"
+[ "$X" -eq 150 ] && [ "$Y" -eq 100 ] || { echo "the game window is not where win_state.log puts it"; kill $pid; exit 1; }
+import -window root -crop 640x480+150+100 +repage shot.png
+xdotool key --window "$gamewin" Escape
+for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+if kill -0 $pid 2>/dev/null; then echo "Escape did not end the game"; kill $pid; exit 1; fi
+wait $pid
+INNER
+chmod +x "$game/play.sh"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$game/play.sh" "$game" || exit 1
+
+differing=$(compare -metric AE "$game/expected.png" "$game/shot.png" null: 2>&1)
+echo "pixels differing from the engine's frame: $differing"
+[ "$differing" = "0" ] || exit 1
+# Quitting saved the window's place and the chosen size.
+tr -d '\r' <"$game/DATA/win_state.log" | head -2 | tr '\n' ' ' | grep -q '^100 150 ' || {
+  echo "win_state.log after quitting:"; cat "$game/DATA/win_state.log"; exit 1; }
+grep -q '^2' "$game/DATA/select_game.log" || { echo "select_game.log lost the size"; exit 1; }
+echo "ok"
