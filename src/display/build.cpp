@@ -33,11 +33,11 @@ void InitDisplay(Display& d) {
 void DrawTitle(Display& d) {
   // A reloaded backdrop gets its title back in the small font; the current
   // font stays the one the frames use.
-  const platform::LogFont spec = d.FontSpec;
+  const platform::LogFont saved = d.FontSpec;
   platform::Font* current = d.CurrentFont;
   MakeFont(d, 12, 7, Face());
   PutTitle(d);
-  d.FontSpec = spec;
+  d.FontSpec = saved;
   d.CurrentFont = current;
 }
 

@@ -18,31 +18,31 @@ bool SameFont(const platform::LogFont& a, const platform::LogFont& b) {
 }  // namespace
 
 void MakeFont(Display& d, int32_t height, int32_t width, const std::string& face) {
-  platform::LogFont spec;
-  spec.lfHeight = height;
-  spec.lfWidth = width;
-  spec.lfEscapement = 0;
-  spec.lfOrientation = 0;
-  spec.lfWeight = 700;
-  spec.lfItalic = 0;
-  spec.lfUnderline = 0;
-  spec.lfStrikeOut = 0;
-  spec.lfCharSet = 128;
-  spec.lfOutPrecision = 4;
-  spec.lfClipPrecision = 128;
-  spec.lfQuality = 0;
-  spec.lfPitchAndFamily = 4;
-  spec.lfFaceName = face;
-  d.FontSpec = spec;
+  platform::LogFont logFont;
+  logFont.lfHeight = height;
+  logFont.lfWidth = width;
+  logFont.lfEscapement = 0;
+  logFont.lfOrientation = 0;
+  logFont.lfWeight = 700;
+  logFont.lfItalic = 0;
+  logFont.lfUnderline = 0;
+  logFont.lfStrikeOut = 0;
+  logFont.lfCharSet = 128;
+  logFont.lfOutPrecision = 4;
+  logFont.lfClipPrecision = 128;
+  logFont.lfQuality = 0;
+  logFont.lfPitchAndFamily = 4;
+  logFont.lfFaceName = face;
+  d.FontSpec = logFont;
   // Each build asks for the same two fonts; the ones made before keep their
   // rendered glyphs, so a rebuild renders nothing again.
   for (auto& [made, font] : d.fonts) {
-    if (SameFont(made, spec)) {
+    if (SameFont(made, logFont)) {
       d.CurrentFont = font.get();
       return;
     }
   }
-  d.fonts.emplace_back(spec, platform::Font::Create(spec));
+  d.fonts.emplace_back(logFont, platform::Font::Create(logFont));
   d.CurrentFont = d.fonts.back().second.get();
 }
 

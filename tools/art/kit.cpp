@@ -33,16 +33,16 @@ Rgb Lighter(Rgb c, double t) { return Mix(c, {255, 255, 255}, t); }
 Rgb Darker(Rgb c, double t) { return Mix(c, kInk, t); }
 
 std::unique_ptr<platform::Font> MakeFont(int32_t height, int32_t width) {
-  platform::LogFont spec;
-  spec.lfHeight = height;
-  spec.lfWidth = width;
-  spec.lfWeight = 700;
-  spec.lfCharSet = 128;
-  spec.lfOutPrecision = 4;
-  spec.lfClipPrecision = 128;
-  spec.lfPitchAndFamily = 4;
-  spec.lfFaceName = platform::Utf8ToCp932("ＭＳ ゴシック");
-  return platform::Font::Create(spec);
+  platform::LogFont logFont;
+  logFont.lfHeight = height;
+  logFont.lfWidth = width;
+  logFont.lfWeight = 700;
+  logFont.lfCharSet = 128;
+  logFont.lfOutPrecision = 4;
+  logFont.lfClipPrecision = 128;
+  logFont.lfPitchAndFamily = 4;
+  logFont.lfFaceName = platform::Utf8ToCp932("ＭＳ ゴシック");
+  return platform::Font::Create(logFont);
 }
 
 TextMask RenderText(platform::Font& font, const std::string& utf8) {

@@ -44,12 +44,12 @@ bool SdlSound::OpenDevice() {
 void SdlSound::PlayAsync(const std::string& path) {
   if (!OpenDevice()) return;
   SDL_ClearQueuedAudio(device_);
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec wanted{};
   Uint8* samples = nullptr;
   Uint32 length = 0;
-  if (SDL_LoadWAV(path.c_str(), &spec, &samples, &length) == nullptr) return;
+  if (SDL_LoadWAV(path.c_str(), &wanted, &samples, &length) == nullptr) return;
   SDL_AudioCVT cvt;
-  if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, format_, static_cast<Uint8>(channels_),
+  if (SDL_BuildAudioCVT(&cvt, wanted.format, wanted.channels, wanted.freq, format_, static_cast<Uint8>(channels_),
                         rate_) < 0) {
     SDL_FreeWAV(samples);
     return;
