@@ -46,13 +46,23 @@ eval "$(xdotool getwindowgeometry --shell "$dialog")"
 # Centred on the 1280 x 1024 screen, frame included.
 echo "dialog at $X,$Y"
 [ "$X" -eq 442 ] && [ "$Y" -eq 358 ] || { echo "the dialog is not centred"; kill $pid; exit 1; }
-xdotool mousemove --window "$dialog" 100 255 click 1
-sleep 1.5
-gamewin=$(find_window "^Lumora$") || { echo "no game window appeared"; kill $pid; exit 1; }
+# A click that arrives before the dialog takes input is lost; try again.
+gamewin=""
+for _ in 1 2 3; do
+  sleep 0.5
+  xdotool mousemove --window "$dialog" 100 255 click 1
+  gamewin=$(find_window "^Lumora$") && break
+done
+[ -n "$gamewin" ] || { echo "no game window appeared"; kill $pid; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$gamewin")"
 echo "game window at $X,$Y size ${WIDTH}x$HEIGHT"
 [ "$X" -eq 150 ] && [ "$Y" -eq 100 ] || { echo "the game window is not where win_state.log puts it"; kill $pid; exit 1; }
-import -window root -crop 640x480+150+100 +repage shot.png
+# The first frames may still be on their way to the screen; give them time.
+for _ in $(seq 30); do
+  import -window root -crop 640x480+150+100 +repage shot.png
+  [ "$(compare -metric AE expected.png shot.png null: 2>&1)" = "0" ] && break
+  sleep 0.2
+done
 xdotool key --window "$gamewin" Escape
 for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 if kill -0 $pid 2>/dev/null; then echo "Escape did not end the game"; kill $pid; exit 1; fi
