@@ -84,6 +84,7 @@ class Player {
         program(backend.services, folder.Exe()) {
     backend.windows.SetScreenSize(screen);
     program.Start();
+    backend.video.WatchWindow(program.Game().Id());
   }
   std::unique_ptr<GameFolder> ownFolder_;
 
