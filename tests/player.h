@@ -34,6 +34,13 @@ class Player {
     ClickOn(Dialog().Id(), 70, 170);
     Pump();
   }
+  // Keys and the left button on the dialog.
+  void DialogKey(uint16_t key, platform::ShiftState shift = 0) {
+    Send({platform::EventType::KeyDown, Dialog().Id(), platform::MouseButton::Left, 0, 0, key, shift});
+  }
+  void DialogMouse(platform::EventType type, int32_t x, int32_t y) {
+    Send({type, Dialog().Id(), platform::MouseButton::Left, x, y, 0, 0});
+  }
   // The window system asks a window to close.
   void CloseWindow(platform::WindowId window) {
     Send({platform::EventType::CloseRequest, window, platform::MouseButton::Left, 0, 0, 0, 0});
@@ -84,6 +91,7 @@ class Player {
         program(backend.services, folder.Exe()) {
     backend.windows.SetScreenSize(screen);
     program.Start();
+    backend.video.WatchWindow(program.Game().Id());
   }
   std::unique_ptr<GameFolder> ownFolder_;
 

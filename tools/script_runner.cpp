@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
   platform::headless::HeadlessBackend backend(SeedOf(steps));
   shell::Program program(backend.services, std::string(argv[1]) + "/lumora");
   program.Start();
+  backend.video.WatchWindow(program.Game().Id());
   auto pump = [&] {
     while (!backend.events.Empty() && program.Step()) {
     }

@@ -3,6 +3,8 @@
 #include "game/varnix.h"
 #include "platform/application.h"
 #include "platform/text_codec.h"
+#include "platform/video.h"
+#include "shell/dialog_pictures.h"
 
 namespace shell {
 
@@ -17,41 +19,148 @@ platform::WindowDesc DialogDesc(platform::Application& app) {
                               (screen.height - outerHeight) / 2, 390, 283, false};
 }
 
-struct ButtonPlace {
-  int32_t left, top, width, height;
-  bool Contains(int32_t x, int32_t y) const { return x >= left && x < left + width && y >= top && y < top + height; }
-};
+platform::LogFont DialogFont(int32_t height, bool bold) {
+  platform::LogFont font;
+  font.lfHeight = height;
+  font.lfWeight = bold ? 700 : 400;
+  font.lfCharSet = 128;
+  font.lfPitchAndFamily = 2;
+  font.lfFaceName = platform::Utf8ToCp932("ＭＳ Ｐゴシック");
+  return font;
+}
 
-constexpr ButtonPlace kButtonOk{35, 243, 130, 25};
-constexpr ButtonPlace kButtonCancel{225, 243, 130, 25};
-constexpr ButtonPlace kButtonReturn{10, 154, 125, 30};
+constexpr platform::Rgb kWindowText{0, 0, 0};
+constexpr platform::Rgb kOrange{255, 128, 0};
+constexpr platform::Rgb kSilver{192, 192, 192};
+constexpr int kNoButton = -1;
 
 }  // namespace
 
-TSatellite::TSatellite(platform::Application& app) : platform::Form(app, DialogDesc(app)) {}
+TSatellite::TSatellite(platform::Application& app)
+    : platform::Form(app, DialogDesc(app)),
+      startPicture_(platform::DecodeBitmap(StartPictureBitmap())),
+      panelPicture_(platform::DecodeBitmap(PanelPictureBitmap())),
+      dialogFont_(platform::Font::Create(DialogFont(12, false))),
+      titleFont_(platform::Font::Create(DialogFont(19, true))),
+      client_(std::make_unique<platform::Surface>(390, 283, app.Platform().video.DisplayFormat())) {
+  Image_2 = {{20, 20, 370, 220}, &startPicture_, true};
+  Image_1 = {{23, 45, 23 + panelPicture_.width, 45 + panelPicture_.height}, &panelPicture_, false};
+  Label_1 = {10, 10, platform::Utf8ToCp932("ルモラ"), titleFont_.get(), kWindowText, false};
+  Label_2 = {24, 107, platform::Utf8ToCp932("アプリケーションが"), dialogFont_.get(), kOrange, false};
+  Label_3 = {14, 128, platform::Utf8ToCp932("フォーカスを失いました"), dialogFont_.get(), kOrange, false};
+  Button_Return = {{10, 154, 135, 184}, platform::Utf8ToCp932("ゲームに復帰します"), dialogFont_.get(), 12, kWindowText,
+                   false};
+  Button_Ok = {{35, 243, 165, 268}, platform::Utf8ToCp932("ゲームを始める"), dialogFont_.get(), 12, kWindowText, true};
+  Button_Cancel = {{225, 243, 355, 268}, platform::Utf8ToCp932("キャンセル"), dialogFont_.get(), 12, kWindowText, true};
+  Button_Ok.focused = true;
+}
+
+TSatellite::~TSatellite() = default;
+
+platform::Button* TSatellite::TabButton(int index) {
+  switch (index) {
+    case 0:
+      return &Button_Ok;
+    case 1:
+      return &Button_Cancel;
+    case 2:
+      return &Button_Return;
+    default:
+      return nullptr;
+  }
+}
+
+void TSatellite::SetFocus(int index) {
+  for (int i = 0; i < 3; ++i) TabButton(i)->focused = i == index;
+  focusedButton_ = index;
+}
+
+void TSatellite::MoveFocus(int step) {
+  // Hidden buttons take no focus; with one button left the focus stays put.
+  for (int n = 1; n <= 3; ++n) {
+    const int index = ((focusedButton_ + step * n) % 3 + 3) % 3;
+    if (TabButton(index)->visible) {
+      SetFocus(index);
+      return;
+    }
+  }
+}
+
+void TSatellite::ClickButton(int index) {
+  if (index == 0) Button_OkClick();
+  if (index == 1) Button_CancelClick();
+  if (index == 2) Button_ReturnClick();
+}
+
+void TSatellite::Repaint() {
+  if (!Visible()) return;
+  platform::Surface& s = *client_;
+  platform::FillRect(s, s.Bounds(), Color);
+  Image_2.Draw(s);
+  Image_1.Draw(s);
+  Label_1.Draw(s, Color);
+  Label_2.Draw(s, Color);
+  Label_3.Draw(s, Color);
+  Button_Return.Draw(s);
+  Button_Ok.Draw(s);
+  Button_Cancel.Draw(s);
+  const platform::Point pos = Windows().Position(Id());
+  const platform::Point frame = Windows().ClientOffset(Id());
+  const platform::Rect source{0, 0, clientSize_.width, clientSize_.height};
+  const platform::Rect screen{pos.x + frame.x, pos.y + frame.y, pos.x + frame.x + clientSize_.width,
+                              pos.y + frame.y + clientSize_.height};
+  App().Platform().video.ShowFrame(Id(), s, source, screen);
+}
 
 void TSatellite::FormShow() {
   // Later showings are the focus-lost panel; the state files are read once.
-  if (shownBefore_) return;
-  shownBefore_ = true;
-  ReadStateFiles();
+  if (!shownBefore_) {
+    shownBefore_ = true;
+    ReadStateFiles();
+  }
+  Repaint();
 }
 
 void TSatellite::FormMouseDown(platform::MouseButton Button, platform::ShiftState, int32_t X, int32_t Y) {
   if (Button != platform::MouseButton::Left) return;
-  pressedButton_ = -1;
-  if (!panelLayout_ && kButtonOk.Contains(X, Y)) pressedButton_ = 0;
-  if (!panelLayout_ && kButtonCancel.Contains(X, Y)) pressedButton_ = 1;
-  if (panelLayout_ && kButtonReturn.Contains(X, Y)) pressedButton_ = 2;
+  pressedButton_ = kNoButton;
+  for (int i = 0; i < 3; ++i) {
+    platform::Button& button = *TabButton(i);
+    if (button.visible && button.Contains(X, Y)) pressedButton_ = i;
+  }
+  if (pressedButton_ == kNoButton) return;
+  // A pressed button takes the focus, as the system's buttons do.
+  SetFocus(pressedButton_);
+  TabButton(pressedButton_)->pressed = true;
+  Repaint();
+}
+
+void TSatellite::FormMouseMove(platform::ShiftState, int32_t X, int32_t Y) {
+  if (pressedButton_ == kNoButton) return;
+  platform::Button& button = *TabButton(pressedButton_);
+  const bool over = button.Contains(X, Y);
+  if (over == button.pressed) return;
+  button.pressed = over;
+  Repaint();
 }
 
 void TSatellite::FormMouseUp(platform::MouseButton Button, platform::ShiftState, int32_t X, int32_t Y) {
-  if (Button != platform::MouseButton::Left) return;
+  if (Button != platform::MouseButton::Left || pressedButton_ == kNoButton) return;
   const int pressed = pressedButton_;
-  pressedButton_ = -1;
-  if (pressed == 0 && kButtonOk.Contains(X, Y)) Button_OkClick();
-  if (pressed == 1 && kButtonCancel.Contains(X, Y)) Button_CancelClick();
-  if (pressed == 2 && kButtonReturn.Contains(X, Y)) Button_ReturnClick();
+  pressedButton_ = kNoButton;
+  platform::Button& button = *TabButton(pressed);
+  button.pressed = false;
+  Repaint();
+  if (button.visible && button.Contains(X, Y)) ClickButton(pressed);
+}
+
+void TSatellite::FormKeyDown(uint16_t& Key, platform::ShiftState Shift) {
+  if (Key == platform::kKeyTab) {
+    MoveFocus((Shift & 1) != 0 ? -1 : 1);
+    Repaint();
+  } else if (Key == platform::kKeyReturn || Key == platform::kKeySpace) {
+    if (pressedButton_ == kNoButton && TabButton(focusedButton_)->visible) ClickButton(focusedButton_);
+  }
 }
 
 void TSatellite::FormCloseRequest() {
@@ -63,9 +172,21 @@ void TSatellite::FormCloseRequest() {
 void TSatellite::Button_OkClick() {
   if (Game != nullptr) Game->Show();
   Hide();
+  Image_2.visible = false;
+  Button_Ok.visible = false;
+  Button_Cancel.visible = false;
   panelLayout_ = true;
   MoveTo(15, 15);
   SetOuterSize(150, 220);
+  const platform::Point frame = Windows().ClientOffset(Id());
+  clientSize_ = {150 - 2 * frame.x, 220 - frame.y - frame.x};
+  Color = kSilver;
+  Label_1.visible = true;
+  Label_2.visible = true;
+  Label_3.visible = true;
+  Image_1.visible = true;
+  Button_Return.visible = true;
+  SetFocus(2);
 }
 
 void TSatellite::Button_CancelClick() {

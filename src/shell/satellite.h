@@ -1,9 +1,16 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "game/companion.h"
+#include "platform/bitmap/bitmap_file.h"
+#include "platform/draw/surface.h"
 #include "platform/form.h"
+#include "platform/text/font.h"
+#include "platform/widgets/button.h"
+#include "platform/widgets/label.h"
+#include "platform/widgets/picture.h"
 #include "shell/string_list.h"
 
 namespace game {
@@ -17,12 +24,16 @@ namespace shell {
 class TSatellite : public platform::Form, public game::Companion {
  public:
   explicit TSatellite(platform::Application& app);
+  ~TSatellite() override;
 
   void SetGame(game::TVarnix* game) { Game = game; }
 
   void FormShow() override;
   void FormMouseDown(platform::MouseButton Button, platform::ShiftState Shift, int32_t X, int32_t Y) override;
   void FormMouseUp(platform::MouseButton Button, platform::ShiftState Shift, int32_t X, int32_t Y) override;
+  void FormMouseMove(platform::ShiftState Shift, int32_t X, int32_t Y) override;
+  // Tab and Shift+Tab move the focus; Enter and Space press the focused button.
+  void FormKeyDown(uint16_t& Key, platform::ShiftState Shift) override;
   // Closed by the window system: the start dialog cancels, the panel quits
   // the game with its state saved.
   void FormCloseRequest() override;
@@ -41,6 +52,20 @@ class TSatellite : public platform::Form, public game::Companion {
   // The focus-lost layout replaces the start layout for good.
   bool PanelLayout() const { return panelLayout_; }
 
+  // Draws the client area and shows it in the window, if it is visible.
+  void Repaint();
+  // The client area as last drawn.
+  const platform::Surface& ClientSurface() const { return *client_; }
+
+  platform::PictureBox Image_2;
+  platform::PictureBox Image_1;
+  platform::Label Label_1;
+  platform::Label Label_2;
+  platform::Label Label_3;
+  platform::Button Button_Return;
+  platform::Button Button_Ok;
+  platform::Button Button_Cancel;
+
   StringList WinStateList;
   StringList SelectGameList;
   StringList ScoreList;
@@ -54,8 +79,22 @@ class TSatellite : public platform::Form, public game::Companion {
   game::TVarnix* Game = nullptr;
   bool panelLayout_ = false;
   bool shownBefore_ = false;
+  // The buttons in tab order.
+  platform::Button* TabButton(int index);
+  void ClickButton(int index);
+  void MoveFocus(int step);
+  void SetFocus(int index);
+
   // The button under the last left press, to be clicked if released on it.
   int pressedButton_ = -1;
+  int focusedButton_ = 0;
+  platform::Rgb Color{0, 0, 0};
+  platform::Size clientSize_{390, 283};
+  platform::Picture startPicture_;
+  platform::Picture panelPicture_;
+  std::unique_ptr<platform::Font> dialogFont_;
+  std::unique_ptr<platform::Font> titleFont_;
+  std::unique_ptr<platform::Surface> client_;
 };
 
 }  // namespace shell

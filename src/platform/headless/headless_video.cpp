@@ -6,20 +6,37 @@
 
 namespace platform::headless {
 
-DrawResult HeadlessVideo::ShowFrame(WindowId, const Surface& frame, const Rect& source, const Rect& screen) {
-  ++showCalls_;
-  if (refusals_ > 0) {
-    --refusals_;
-    return refusal_;
+namespace {
+
+void Copy(const Surface& frame, const Rect& s, std::vector<uint16_t>& out) {
+  out.resize(static_cast<size_t>(s.Width()) * s.Height());
+  for (int32_t y = 0; y < s.Height(); ++y) {
+    const uint16_t* row = frame.Row(s.top + y) + s.left;
+    std::copy(row, row + s.Width(), out.begin() + static_cast<ptrdiff_t>(y) * s.Width());
+  }
+}
+
+}  // namespace
+
+DrawResult HeadlessVideo::ShowFrame(WindowId window, const Surface& frame, const Rect& source, const Rect& screen) {
+  const bool watched = watched_ == kNoWindow || window == watched_;
+  if (watched) {
+    ++showCalls_;
+    if (refusals_ > 0) {
+      --refusals_;
+      return refusal_;
+    }
   }
   const Rect s = Intersect(source, frame.Bounds());
   if (s.Width() <= 0 || s.Height() <= 0) return DrawResult::Failed;
-  lastSize_ = {s.Width(), s.Height()};
-  lastFrame_.resize(static_cast<size_t>(s.Width()) * s.Height());
-  for (int32_t y = 0; y < s.Height(); ++y) {
-    const uint16_t* row = frame.Row(s.top + y) + s.left;
-    std::copy(row, row + s.Width(), lastFrame_.begin() + static_cast<ptrdiff_t>(y) * s.Width());
-  }
+  ShownFrame& own = byWindow_[window];
+  ++own.count;
+  own.size = {s.Width(), s.Height()};
+  own.screen = screen;
+  Copy(frame, s, own.pixels);
+  if (!watched) return DrawResult::Ok;
+  lastSize_ = own.size;
+  lastFrame_ = own.pixels;
   lastScreen_ = screen;
   ++framesShown_;
   return DrawResult::Ok;

@@ -1,12 +1,22 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <vector>
 
 #include "platform/draw/surface.h"
 #include "platform/video.h"
 
 namespace platform::headless {
+
+// The last frame one window showed, row by row without padding.
+struct ShownFrame {
+  int count = 0;
+  std::vector<uint16_t> pixels;
+  Size size;
+  Rect screen;
+  uint16_t Pixel(int32_t x, int32_t y) const { return pixels[static_cast<size_t>(y) * size.width + x]; }
+};
 
 // The display device of the virtual screen. It keeps a copy of the last frame
 // shown, and tests can make it refuse frames or lose its surfaces.
@@ -47,6 +57,18 @@ class HeadlessVideo : public VideoService {
   bool FullScreen() const { return fullScreen_; }
   Size DisplayMode() const { return mode_; }
   int32_t BitsPerPixel() const { return bitsPerPixel_; }
+  // The counts and the last frame below start afresh and follow that window
+  // only, so that the game's frames are not mixed with its dialog's.
+  void WatchWindow(WindowId window) {
+    watched_ = window;
+    showCalls_ = 0;
+    framesShown_ = 0;
+    lastFrame_.clear();
+    lastSize_ = {};
+    lastScreen_ = {};
+  }
+  // The last frame each window showed, whatever is watched.
+  const ShownFrame& FrameOf(WindowId window) { return byWindow_[window]; }
   int ShowCalls() const { return showCalls_; }
   int FramesShown() const { return framesShown_; }
   int PrimaryRestores() const { return primaryRestores_; }
@@ -73,6 +95,8 @@ class HeadlessVideo : public VideoService {
   std::vector<uint16_t> lastFrame_;
   Size lastSize_;
   Rect lastScreen_;
+  WindowId watched_ = kNoWindow;
+  std::map<WindowId, ShownFrame> byWindow_;
 };
 
 }  // namespace platform::headless

@@ -86,9 +86,9 @@ std::optional<FaceFile> ToFace(FcPattern* font, const char* family) {
   return face;
 }
 
-std::optional<FaceFile> Choose(FcFontSet* fonts, const std::string& name) {
+std::optional<FaceFile> Choose(FcFontSet* fonts, const std::string& name, bool proportional) {
   const std::string key = FamilyKey(name);
-  FcPattern* fixed = nullptr;
+  FcPattern* pitched = nullptr;
   FcPattern* any = nullptr;
   for (int i = 0; i < fonts->nfont; ++i) {
     FcPattern* font = fonts->fonts[i];
@@ -96,17 +96,17 @@ std::optional<FaceFile> Choose(FcFontSet* fonts, const std::string& name) {
     if (!name.empty()) {
       if (const char* family = FamilyCalled(font, key)) return ToFace(font, family);
     }
-    if (fixed == nullptr && IsFixedPitch(font)) fixed = font;
+    if (pitched == nullptr && IsFixedPitch(font) != proportional) pitched = font;
     if (any == nullptr) any = font;
   }
-  if (fixed != nullptr) return ToFace(fixed, nullptr);
+  if (pitched != nullptr) return ToFace(pitched, nullptr);
   if (any != nullptr) return ToFace(any, nullptr);
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<FaceFile> FindFace(const std::string& familyUtf8) {
+std::optional<FaceFile> FindFace(const std::string& familyUtf8, bool proportional) {
   FontconfigSession& session = Session();
   if (session.Config() == nullptr) return std::nullopt;
   std::lock_guard lock(session.Mutex());
@@ -116,7 +116,7 @@ std::optional<FaceFile> FindFace(const std::string& familyUtf8) {
   if (!familyUtf8.empty())
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(familyUtf8.c_str()));
   FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ja"));
-  FcPatternAddInteger(pattern, FC_SPACING, FC_MONO);
+  FcPatternAddInteger(pattern, FC_SPACING, proportional ? FC_PROPORTIONAL : FC_MONO);
   FcConfigSubstitute(session.Config(), pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
 
@@ -125,7 +125,7 @@ std::optional<FaceFile> FindFace(const std::string& familyUtf8) {
   FcFontSet* fonts = FcFontSort(session.Config(), pattern, FcFalse, nullptr, &result);
   std::optional<FaceFile> face;
   if (fonts != nullptr) {
-    face = Choose(fonts, familyUtf8);
+    face = Choose(fonts, familyUtf8, proportional);
     FcFontSetDestroy(fonts);
   }
   FcPatternDestroy(pattern);

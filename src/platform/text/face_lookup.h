@@ -8,7 +8,8 @@
 namespace platform {
 
 // The face called `familyUtf8` if it is installed and covers Japanese;
-// otherwise the closest Japanese fixed-pitch face, then any Japanese face.
-std::optional<FaceFile> FindFace(const std::string& familyUtf8);
+// otherwise the closest Japanese face of the asked pitch, then any Japanese
+// face.
+std::optional<FaceFile> FindFace(const std::string& familyUtf8, bool proportional = false);
 
 }  // namespace platform

@@ -193,7 +193,8 @@ std::unique_ptr<Font> CreateFontOnFace(const LogFont& logFont, const std::option
 std::unique_ptr<Font> Font::Create(const LogFont& logFont) {
   std::optional<FaceFile> face;
   try {
-    face = FindFace(FamilyWanted(logFont.lfFaceName));
+    // Variable pitch (2 in the low bits) asks for a proportional face.
+    face = FindFace(FamilyWanted(logFont.lfFaceName), (logFont.lfPitchAndFamily & 3) == 2);
   } catch (...) {
     // Out of memory or a broken lock: a box-only font still keeps the game going.
     face.reset();
