@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "art.h"
+#include "bitmap_writer.h"
 
 namespace art {
 
@@ -152,22 +153,7 @@ std::vector<uint8_t> Bitmap8(const Canvas& picture) {
   const int32_t w = picture.Width(), h = picture.Height();
   const int32_t rowBytes = (w + 3) / 4 * 4;
   const uint32_t offset = 14 + 40 + 256 * 4;
-  const uint32_t size = offset + static_cast<uint32_t>(rowBytes) * h;
-  std::vector<uint8_t> b(size, 0);
-  auto put32 = [&b](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-  };
-  b[0] = 'B';
-  b[1] = 'M';
-  put32(2, size);
-  put32(10, offset);
-  put32(14, 40);
-  put32(18, static_cast<uint32_t>(w));
-  put32(22, static_cast<uint32_t>(h));
-  b[26] = 1;
-  b[28] = 8;
-  put32(34, static_cast<uint32_t>(rowBytes) * h);
-  put32(46, 256);
+  std::vector<uint8_t> b = BlankBitmap(w, h, 8, 256);
   for (size_t i = 0; i < 256; ++i) {
     b[54 + 4 * i] = palette[i].b;
     b[55 + 4 * i] = palette[i].g;
