@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libsdl2-dev libasound2-dev libfreetype-dev libfontconfig-dev libpng-dev
+  libsdl2-dev libx11-dev libasound2-dev libfreetype-dev libfontconfig-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
   clang libclang-rt-14-dev

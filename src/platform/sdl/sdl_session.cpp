@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/sdl/x11_errors.h"
+
 namespace platform::sdl {
 
 SdlSession::SdlSession() {
@@ -31,6 +33,7 @@ SdlSession::SdlSession() {
     throw SdlStartError("SDL found no display to open a window on (video driver " + found +
                         "; is DISPLAY or WAYLAND_DISPLAY set?)");
   }
+  if (driver != nullptr && std::strcmp(driver, "x11") == 0) KeepXErrorsNonFatal();
 }
 
 SdlSession::~SdlSession() { SDL_Quit(); }

@@ -28,8 +28,14 @@ WindowId SdlWindows::Create(const WindowDesc& desc) {
   // SDL 2.26 takes the taskbar flag only at creation. The borderless window
   // is the game's, which hides its entry as it first shows, so it never has one.
   if (desc.borderless) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR;
-  SDL_Window* native = SDL_CreateWindow(Cp932ToUtf8(desc.caption).c_str(), desc.left, desc.top, desc.width,
-                                        desc.height, flags);
+  const std::string caption = Cp932ToUtf8(desc.caption);
+  // A renderer drawing through OpenGL would otherwise destroy the window and
+  // make a new one under the window manager's hands; without OpenGL, the
+  // window is made plain and the renderer draws in software.
+  SDL_Window* native =
+      SDL_CreateWindow(caption.c_str(), desc.left, desc.top, desc.width, desc.height, flags | SDL_WINDOW_OPENGL);
+  if (native == nullptr)
+    native = SDL_CreateWindow(caption.c_str(), desc.left, desc.top, desc.width, desc.height, flags);
   if (native == nullptr) throw FrameworkError(std::string("SDL_CreateWindow failed: ") + SDL_GetError());
   const WindowId id = nextId_++;
   windows_[id] = Window{native, desc.borderless};
