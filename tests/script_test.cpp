@@ -7,8 +7,8 @@
 TEST(Script, ReadsEveryStepAndLeavesOutCommentsAndBlankLines) {
   const auto steps = ParseScript(
       "seed 42\n\n# the title\nstart\nframes 3\npress 10 20 right\nrelease 10 20\nclick 1 2 left\n"
-      "move 5 6   # slide\nkey 27\nshot out.png\n");
-  ASSERT_EQ(steps.size(), 9u);
+      "move 5 6   # slide\nkey 27\nshot out.png\nreturn\ndialogshot panel.png\n");
+  ASSERT_EQ(steps.size(), 11u);
   EXPECT_EQ(steps[0].kind, ScriptStep::Kind::Seed);
   EXPECT_EQ(steps[0].a, 42);
   EXPECT_EQ(steps[1].kind, ScriptStep::Kind::Start);
@@ -22,6 +22,9 @@ TEST(Script, ReadsEveryStepAndLeavesOutCommentsAndBlankLines) {
   EXPECT_EQ(steps[6].b, 6);
   EXPECT_EQ(steps[7].a, 27);
   EXPECT_EQ(steps[8].file, "out.png");
+  EXPECT_EQ(steps[9].kind, ScriptStep::Kind::Return);
+  EXPECT_EQ(steps[10].kind, ScriptStep::Kind::DialogShot);
+  EXPECT_EQ(steps[10].file, "panel.png");
 }
 
 TEST(Script, ABadLineIsNamedByItsNumber) {

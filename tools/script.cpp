@@ -31,6 +31,8 @@ std::vector<ScriptStep> ParseScript(const std::string& text) {
       step.a = Number(in, line);
     } else if (word == "start") {
       step.kind = ScriptStep::Kind::Start;
+    } else if (word == "return") {
+      step.kind = ScriptStep::Kind::Return;
     } else if (word == "frames") {
       step.kind = ScriptStep::Kind::Frames;
       step.a = Number(in, line);
@@ -51,8 +53,8 @@ std::vector<ScriptStep> ParseScript(const std::string& text) {
     } else if (word == "key") {
       step.kind = ScriptStep::Kind::Key;
       step.a = Number(in, line);
-    } else if (word == "shot") {
-      step.kind = ScriptStep::Kind::Shot;
+    } else if (word == "shot" || word == "dialogshot") {
+      step.kind = word == "shot" ? ScriptStep::Kind::Shot : ScriptStep::Kind::DialogShot;
       if (!(in >> step.file)) throw std::runtime_error("line " + std::to_string(line) + ": shot needs a file name");
     } else {
       throw std::runtime_error("line " + std::to_string(line) + ": unknown step '" + word + "'");

@@ -7,13 +7,15 @@
 // A short script of timed input for the headless game, one step a line:
 //   seed N          the clock's start, which the game takes as its seed
 //   start           the dialog's start button
+//   return          the focus-lost panel's button back to the game
 //   frames N        N idle turns
 //   press X Y [right], release X Y [right], click X Y [right], move X Y
 //   key CODE        a key by its virtual-key code (27 is Escape)
-//   shot FILE.png   the last frame shown, written as a PNG
+//   shot FILE.png   the game's last frame, written as a PNG
+//   dialogshot FILE.png  the dialog's last frame
 // Blank lines and lines from '#' on are left out.
 struct ScriptStep {
-  enum class Kind { Seed, Start, Frames, Press, Release, Click, Move, Key, Shot };
+  enum class Kind { Seed, Start, Return, Frames, Press, Release, Click, Move, Key, Shot, DialogShot };
   Kind kind = Kind::Start;
   int64_t a = 0;
   int64_t b = 0;

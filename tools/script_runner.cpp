@@ -20,6 +20,28 @@ int64_t SeedOf(const std::vector<ScriptStep>& steps) {
   return 1'700'000'000;
 }
 
+bool WriteFrame(const platform::headless::ShownFrame& frame, const ScriptStep& step) {
+  if (frame.count == 0) {
+    std::fprintf(stderr, "line %d: that window has shown no frame yet\n", step.line);
+    return false;
+  }
+  std::vector<uint8_t> rgb(static_cast<size_t>(frame.size.width) * frame.size.height * 3);
+  for (int32_t y = 0; y < frame.size.height; ++y)
+    for (int32_t x = 0; x < frame.size.width; ++x) {
+      const platform::Rgb c = platform::sdl::Expand565(frame.Pixel(x, y));
+      uint8_t* out = rgb.data() + (static_cast<size_t>(y) * frame.size.width + x) * 3;
+      out[0] = c.r;
+      out[1] = c.g;
+      out[2] = c.b;
+    }
+  std::string error;
+  if (!WritePng(step.file, frame.size.width, frame.size.height, rgb, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 // Plays a script into the real game on the headless backend, from the game
@@ -48,7 +70,6 @@ int main(int argc, char** argv) {
   platform::headless::HeadlessBackend backend(SeedOf(steps));
   shell::Program program(backend.services, std::string(argv[1]) + "/lumora");
   program.Start();
-  backend.video.WatchWindow(program.Game().Id());
   auto pump = [&] {
     while (!backend.events.Empty() && program.Step()) {
     }
@@ -62,10 +83,11 @@ int main(int argc, char** argv) {
     switch (step.kind) {
       case ScriptStep::Kind::Seed:
         break;
-      case ScriptStep::Kind::Start: {
+      case ScriptStep::Kind::Start:
+      case ScriptStep::Kind::Return: {
         ScriptStep at;
-        at.a = 100;
-        at.b = 255;
+        at.a = step.kind == ScriptStep::Kind::Start ? 100 : 70;
+        at.b = step.kind == ScriptStep::Kind::Start ? 255 : 170;
         send(platform::EventType::MouseDown, program.Satellite().Id(), at);
         send(platform::EventType::MouseUp, program.Satellite().Id(), at);
         break;
@@ -91,27 +113,12 @@ int main(int argc, char** argv) {
         backend.events.Push(
             {platform::EventType::KeyDown, game, platform::MouseButton::Left, 0, 0, static_cast<uint16_t>(step.a), 0});
         break;
-      case ScriptStep::Kind::Shot: {
+      case ScriptStep::Kind::Shot:
+      case ScriptStep::Kind::DialogShot: {
         pump();
-        if (backend.video.FramesShown() == 0) {
-          std::fprintf(stderr, "line %d: no frame has been shown yet\n", step.line);
-          return 1;
-        }
-        const platform::Size size = backend.video.LastFrameSize();
-        std::vector<uint8_t> rgb(static_cast<size_t>(size.width) * size.height * 3);
-        for (int32_t y = 0; y < size.height; ++y)
-          for (int32_t x = 0; x < size.width; ++x) {
-            const platform::Rgb c = platform::sdl::Expand565(backend.video.FramePixel(x, y));
-            uint8_t* out = rgb.data() + (static_cast<size_t>(y) * size.width + x) * 3;
-            out[0] = c.r;
-            out[1] = c.g;
-            out[2] = c.b;
-          }
-        std::string error;
-        if (!WritePng(step.file, size.width, size.height, rgb, error)) {
-          std::fprintf(stderr, "%s\n", error.c_str());
-          return 1;
-        }
+        const platform::WindowId window =
+            step.kind == ScriptStep::Kind::Shot ? game : program.Satellite().Id();
+        if (!WriteFrame(backend.video.FrameOf(window), step)) return 1;
         break;
       }
     }
