@@ -105,6 +105,32 @@ TEST(FontWidth, HalfWidthCharactersTakeOneCellAndFullWidthTwo) {
   EXPECT_EQ(font->TextWidth("\x82 A"), 27);
 }
 
+TEST(FontWidth, AProportionalFaceStepsByEachGlyphsOwnWidthAndInksOnlyItsBox) {
+  LogFont logFont = Gothic(700);
+  logFont.lfHeight = 12;
+  logFont.lfWidth = 0;
+  logFont.lfPitchAndFamily = 2;
+  logFont.lfFaceName = Sjis("ＭＳ Ｐゴシック");
+  auto font = Font::Create(logFont);
+  if (font->FaceName().empty()) GTEST_SKIP() << "no Japanese face installed";
+  const int32_t narrow = font->TextWidth("i");
+  const int32_t wide = font->TextWidth(Sjis("ア"));
+  EXPECT_LT(narrow, font->TextWidth("W"));
+  EXPECT_LE(wide, 12);
+  EXPECT_EQ(font->TextWidth(Sjis("iアi")), 2 * narrow + wide);
+
+  Surface surface = Blank(60, 20);
+  const std::string text = Sjis("jWアiiフf");
+  const int32_t width = font->TextWidth(text);
+  font->Draw(surface, 7, 3, text, kInk, kPaper);
+  for (int32_t row = 0; row < surface.Height(); ++row)
+    for (int32_t col = 0; col < surface.PitchPixels(); ++col)
+      if (col < 7 || col >= 7 + width || row < 3 || row >= 15) {
+        ASSERT_EQ(surface.Row(row)[col], kUntouched) << col << "," << row;
+      }
+  EXPECT_GT(CountInk(surface, 7, 3, width, 12), 40);
+}
+
 class FontBox : public testing::TestWithParam<PixelFormat> {};
 
 TEST_P(FontBox, FillsExactlyTheTextBoxInTheTwoColoursOfTheSurfaceLayout) {

@@ -34,13 +34,14 @@ int32_t CellSide(int32_t value) {
 
 // Each glyph is rendered once, on first use, into a mask of its whole cell;
 // after that a text draws from the masks without decoding or allocating.
+// A proportional font steps by each glyph's own width instead of its cell's.
 // A font is used from one thread at a time.
 class CellFont final : public Font {
  public:
   CellFont(const LogFont& logFont, const std::optional<FaceFile>& face)
       : height_(CellSide(logFont.lfHeight)),
-        halfWidth_(logFont.lfWidth != 0 ? CellSide(logFont.lfWidth) : (height_ + 1) / 2) {
-    single_.fill(kUnseen);
+        halfWidth_(logFont.lfWidth != 0 ? CellSide(logFont.lfWidth) : (height_ + 1) / 2),
+        proportional_(IsVariablePitch(logFont)) {
     if (!face || height_ > kMaxCellSide || halfWidth_ > kMaxCellSide) return;
     decoder_ = iconv_open("UTF-32LE", "CP932");
     if (decoder_ == kNoDecoder) return;
@@ -77,10 +78,11 @@ class CellFont final : public Font {
       const Cp932Char ch = NextCp932Char(cp932, pos);
       pos += ch.bytes;
       const int32_t cellWidth = CellWidth(ch.IsFullWidth());
+      const Glyph& glyph = GlyphOf(ch);
       const int64_t left = cellLeft;
-      cellLeft += cellWidth;
-      if (cellLeft <= bounds.left) continue;
-      const int32_t slot = GlyphSlot(ch);
+      cellLeft += Advance(ch, glyph);
+      if (left + cellWidth <= bounds.left) continue;
+      const int32_t slot = glyph.slot;
       if (slot < 0) continue;
       const uint8_t* mask = (ch.IsFullWidth() ? fullMasks_ : halfMasks_).data() + CellBytes(ch.IsFullWidth()) * slot;
 
@@ -88,7 +90,8 @@ class CellFont final : public Font {
       Rect src = cell;
       int32_t dx = static_cast<int32_t>(left);
       int32_t dy = y;
-      if (!ClipCopy(dx, dy, src, cell, bounds)) continue;
+      // A proportional glyph may reach past its step; the text's box holds it.
+      if (!ClipCopy(dx, dy, src, cell, fill)) continue;
       for (int32_t row = 0; row < src.Height(); ++row) {
         const uint8_t* in = mask + static_cast<size_t>(src.top + row) * cellWidth + src.left;
         uint16_t* out = surface.Row(dy + row) + dx;
@@ -102,7 +105,7 @@ class CellFont final : public Font {
     for (size_t pos = 0; pos < cp932.size();) {
       const Cp932Char ch = NextCp932Char(cp932, pos);
       pos += ch.bytes;
-      width += CellWidth(ch.IsFullWidth());
+      width += Advance(ch, GlyphOf(ch));
     }
     return ClampToInt32(width);
   }
@@ -113,45 +116,62 @@ class CellFont final : public Font {
   static constexpr int32_t kUnseen = -1;
   static constexpr int32_t kBlank = -2;
   static inline const iconv_t kNoDecoder = reinterpret_cast<iconv_t>(-1);
-  using Page = std::array<int32_t, 256>;
+  struct Glyph {
+    int32_t slot = kUnseen;
+    int32_t advance = 0;
+  };
+  using Page = std::array<Glyph, 256>;
 
   int32_t CellWidth(bool fullWidth) const { return fullWidth ? halfWidth_ * 2 : halfWidth_; }
   size_t CellBytes(bool fullWidth) const { return static_cast<size_t>(CellWidth(fullWidth)) * height_; }
 
-  // The glyph's slot in its mask pool, or kBlank when it has no ink.
-  int32_t GlyphSlot(Cp932Char ch) {
-    int32_t* entry = nullptr;
+  static bool IsVariablePitch(const LogFont& logFont) { return (logFont.lfPitchAndFamily & 3) == 2; }
+
+  // A glyph the face lacks, or any glyph of a font without a face, takes
+  // its whole cell.
+  int32_t Advance(Cp932Char ch, const Glyph& glyph) const {
+    return proportional_ && glyph.advance > 0 ? glyph.advance : CellWidth(ch.IsFullWidth());
+  }
+
+  // The glyph's slot in its mask pool (kBlank when it has no ink) and its
+  // own width, rendered on first sight. The cache does not change what a
+  // text looks like or measures, so measuring may fill it.
+  const Glyph& GlyphOf(Cp932Char ch) const {
+    static const Glyph kNone{kBlank, 0};
+    if (!rasterizer_) return kNone;
+    Glyph* entry = nullptr;
     if (ch.IsFullWidth()) {
       auto& page = pages_[ch.code >> 8];
-      if (!page) {
-        page = std::make_unique<Page>();
-        page->fill(kUnseen);
-      }
+      if (!page) page = std::make_unique<Page>();
       entry = &(*page)[ch.code & 0xFF];
     } else {
       entry = &single_[ch.code];
     }
-    if (*entry == kUnseen) *entry = RenderGlyph(ch);
+    if (entry->slot == kUnseen) *entry = RenderGlyph(ch);
     return *entry;
   }
 
-  int32_t RenderGlyph(Cp932Char ch) {
+  Glyph RenderGlyph(Cp932Char ch) const {
     char32_t codePoint = 0;
-    if (!Decode(ch, codePoint)) return kBlank;
+    if (!Decode(ch, codePoint)) return {kBlank, 0};
     std::vector<uint8_t>& pool = ch.IsFullWidth() ? fullMasks_ : halfMasks_;
     const size_t bytes = CellBytes(ch.IsFullWidth());
     const size_t offset = pool.size();
-    if (offset / bytes >= static_cast<size_t>(std::numeric_limits<int32_t>::max())) return kBlank;
+    if (offset / bytes >= static_cast<size_t>(std::numeric_limits<int32_t>::max())) return {kBlank, 0};
     pool.resize(offset + bytes, 0);
-    if (!rasterizer_->Render(codePoint, CellWidth(ch.IsFullWidth()), pool.data() + offset)) {
+    Glyph glyph;
+    if (!rasterizer_->Render(codePoint, CellWidth(ch.IsFullWidth()), proportional_, pool.data() + offset,
+                             glyph.advance)) {
       pool.resize(offset);
-      return kBlank;
+      glyph.slot = kBlank;
+      return glyph;
     }
-    return static_cast<int32_t>(offset / bytes);
+    glyph.slot = static_cast<int32_t>(offset / bytes);
+    return glyph;
   }
 
   // A lone lead byte decodes to nothing and stays blank.
-  bool Decode(Cp932Char ch, char32_t& codePoint) {
+  bool Decode(Cp932Char ch, char32_t& codePoint) const {
     if (!ch.IsFullWidth() && IsCp932Lead(static_cast<uint8_t>(ch.code))) return false;
     char in[2];
     size_t inLeft = 0;
@@ -170,13 +190,14 @@ class CellFont final : public Font {
 
   int32_t height_;
   int32_t halfWidth_;
+  bool proportional_;
   std::string family_;
   iconv_t decoder_ = kNoDecoder;
   std::unique_ptr<GlyphRasterizer> rasterizer_;
-  std::array<int32_t, 256> single_{};
-  std::array<std::unique_ptr<Page>, 256> pages_;
-  std::vector<uint8_t> halfMasks_;
-  std::vector<uint8_t> fullMasks_;
+  mutable Page single_{};
+  mutable std::array<std::unique_ptr<Page>, 256> pages_;
+  mutable std::vector<uint8_t> halfMasks_;
+  mutable std::vector<uint8_t> fullMasks_;
 };
 
 // The face name is a fixed-size field in the game's data, padded with zeros.

@@ -71,12 +71,17 @@ bool IsInk(const FT_Bitmap& bitmap, const unsigned char* row, unsigned column) {
 
 }  // namespace
 
-bool GlyphRasterizer::Render(char32_t codePoint, int32_t cellWidth, uint8_t* mask) {
+bool GlyphRasterizer::Render(char32_t codePoint, int32_t cellWidth, bool ownWidth, uint8_t* mask,
+                             int32_t& advance) {
   FT_Face face = impl_->face;
+  advance = 0;
   const FT_UInt index = FT_Get_Char_Index(face, codePoint);
   if (index == 0) return false;
   if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO) != 0) return false;
   FT_GlyphSlot slot = face->glyph;
+  const int32_t ownAdvance = static_cast<int32_t>((slot->advance.x + 32) >> 6);
+  // A bold glyph is a pixel wider, and so is its step.
+  advance = std::clamp(ownAdvance + (impl_->bold ? 1 : 0), 0, cellWidth);
 
   // Outlines are made bold before rendering; a face's own bitmaps are
   // smeared one pixel to the right instead, as a simulated bold is.
@@ -90,8 +95,7 @@ bool GlyphRasterizer::Render(char32_t codePoint, int32_t cellWidth, uint8_t* mas
   if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return false;
 
   const FT_Bitmap& bitmap = slot->bitmap;
-  const int32_t advance = static_cast<int32_t>((slot->advance.x + 32) >> 6);
-  const int32_t left = (cellWidth - advance) / 2 + slot->bitmap_left;
+  const int32_t left = (ownWidth ? 0 : (cellWidth - ownAdvance) / 2) + slot->bitmap_left;
   const int32_t top = impl_->baseline - slot->bitmap_top;
   const int32_t stride = bitmap.pitch < 0 ? -bitmap.pitch : bitmap.pitch;
   bool ink = false;

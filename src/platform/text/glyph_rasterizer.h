@@ -19,9 +19,12 @@ class GlyphRasterizer {
   GlyphRasterizer& operator=(const GlyphRasterizer&) = delete;
 
   // Sets to 1 the ink pixels of the glyph in `mask`, cellWidth x cellHeight
-  // bytes row after row, centred in the cell and cut to it. False when the
-  // face has no such glyph or the glyph has no ink inside the cell.
-  bool Render(char32_t codePoint, int32_t cellWidth, uint8_t* mask);
+  // bytes row after row, cut to the cell: centred in it, or from its left
+  // edge when `ownWidth`. `advance` gets the glyph's own width in pixels,
+  // bold included and at most the cell's, whenever the face has the glyph.
+  // False when the face has no such glyph or the glyph has no ink inside the
+  // cell.
+  bool Render(char32_t codePoint, int32_t cellWidth, bool ownWidth, uint8_t* mask, int32_t& advance);
 
  private:
   struct Impl;
