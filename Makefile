@@ -44,7 +44,7 @@ fuzz: deps
 
 # The README's screenshots, played by tools' script runner into a game folder
 # of their own with fresh state files.
-SHOTS := title play hint menu solved failed
+SHOTS := dialog panel title play hint menu solved failed
 shots: build
 	rm -rf $(BUILD)/shots && mkdir -p $(BUILD)/shots/DATA
 	cp -r $(BUILD)/IMAGE $(BUILD)/WAVE $(BUILD)/shots/
