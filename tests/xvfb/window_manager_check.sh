@@ -3,15 +3,16 @@
 # like a player would: the centred dialog's start button, the game window at
 # the place of win_state.log, a cell and a give-up from the menu, the strip's
 # minimise button and the focus-lost panel's way back, a drag by the title
-# strip, and Escape. Each screenshot is compared with the frame the headless
-# game draws from the same files and seed; the timer and points boxes run on
-# wall-clock time here and are left out of the comparison.
+# strip, full screen and back, Escape, and a close by the window manager.
+# Each screenshot is compared with the frame the headless game draws from the
+# same files and seed; the timer and points boxes run on wall-clock time here
+# and are left out of the comparison.
 # Exit 77 tells CTest a tool is missing.
 # Arguments: the build folder (lumora, IMAGE/, WAVE/) and script_runner.
 set -u
 build="$1"
 runner="$2"
-for tool in xvfb-run openbox import xdotool xwininfo xprop compare convert; do
+for tool in xvfb-run openbox wmctrl import xdotool xwininfo xprop compare convert; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "skipped: $tool is not installed"
     exit 77
@@ -196,11 +197,48 @@ read -r gx gy <<<"$(client_at "$gamewin")"
 echo "dragged to $gx,$gy"
 [ "$gx" -eq 250 ] && [ "$gy" -eq 150 ] || fail "the drag did not move the window to 250,150"
 
+# Full screen: the frame doubled, the largest whole factor on 1280 x 1024,
+# centred on black; the same button in the picture's place brings the
+# window back where it was.
+xdotool mousemove --window "$gamewin" 590 13 click 1
+convert "headless.$seed/back.png" -scale 200% full.expected.png
+matches full.expected.png 1280x960+0+32 "rectangle 68,148 215,293" full || fail "the full-screen picture differs"
+xdotool mousemove $((590 * 2)) $((13 * 2 + 32)) click 1
+for _ in $(seq 30); do
+  read -r gx gy <<<"$(client_at "$gamewin")"
+  [ "$gx" -eq 250 ] && [ "$gy" -eq 150 ] && break
+  sleep 0.1
+done
+echo "back from full screen at $gx,$gy"
+[ "$gx" -eq 250 ] && [ "$gy" -eq 150 ] || fail "leaving full screen did not bring the window back to its place"
+matches "headless.$seed/back.png" 640x480+250+150 "$hud" windowed || fail "the frame differs after full screen"
+
 xdotool key --window "$gamewin" Escape
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "Escape did not end the game"
 wait "$pid"
 echo "$seed" >seed
+cp -r DATA DATA.escape
+
+# Closed by the window manager, the game saves as its close button does:
+# the size chosen on the title this time is kept.
+./lumora 2>>lumora.err &
+pid=$!
+dialog=$(find_window " Lumora$") || fail "no dialog appeared the second time"
+gamewin=""
+for _ in 1 2 3; do
+  sleep 0.5
+  xdotool mousemove --window "$dialog" 100 255 click 1
+  gamewin=$(find_window "^Lumora$") && break
+done
+[ -n "$gamewin" ] || fail "no game window appeared the second time"
+sleep 0.5
+xdotool mousemove --window "$gamewin" 400 232 click 1
+sleep 0.5
+wmctrl -i -c "$gamewin"
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the window manager's close did not end the game"
+wait "$pid"
 INNER
 chmod +x "$game/play.sh"
 xvfb-run -a -s "-screen 0 1280x1024x24" "$game/play.sh" "$game" || { cat "$game/lumora.err"; exit 1; }
@@ -211,6 +249,8 @@ seed=$(cat "$game/seed")
 [ "$(od -An -c "$game/DATA/win_state.log" | tr -s ' ')" = "$(printf '150\r\n250\r\n1\r\n' | od -An -c | tr -s ' ')" ] || {
   echo "win_state.log after quitting:"; od -c "$game/DATA/win_state.log"; exit 1; }
 for f in select_game.log score.log; do
-  cmp "$game/DATA/$f" "$game/headless.$seed/DATA/$f" || { echo "$f differs from the headless game's"; exit 1; }
+  cmp "$game/DATA.escape/$f" "$game/headless.$seed/DATA/$f" || { echo "$f differs from the headless game's"; exit 1; }
 done
+[ "$(od -An -c "$game/DATA/select_game.log" | tr -s ' ')" = "$(printf '3\r\n' | od -An -c | tr -s ' ')" ] || {
+  echo "select_game.log after the window manager's close:"; od -c "$game/DATA/select_game.log"; exit 1; }
 echo "ok"
