@@ -7,21 +7,12 @@
 set -u
 build="$1"
 runner="$2"
-for tool in xvfb-run import xdotool compare; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "skipped: $tool is not installed"
-    exit 77
-  fi
-done
+. "$(dirname "$0")/common.sh"
+need_tools xvfb-run import xdotool compare
 
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
-cp "$build/lumora" "$game/"
-cp -r "$build/IMAGE" "$build/WAVE" "$game/"
-mkdir "$game/DATA"
-printf '100\r\n150\r\n1\r\n' >"$game/DATA/win_state.log"
-printf '2\r\n' >"$game/DATA/select_game.log"
-printf '0\r\n0\r\n0\r\n0\r\n' >"$game/DATA/score.log"
+make_game_folder "$build" "$game"
 printf 'start\nframes 3\nshot %s/expected.png\n' "$game" >"$game/title.txt"
 cp -r "$game/DATA" "$game/DATA.first"
 "$runner" "$game" "$game/title.txt" || { echo "the headless run failed"; exit 1; }
@@ -31,28 +22,15 @@ cat >"$game/play.sh" <<'INNER'
 #!/usr/bin/env bash
 set -u
 cd "$1"
+. ./common.sh
 ./lumora 2>lumora.err &
 pid=$!
-find_window() {
-  for _ in $(seq 50); do
-    w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
-    [ -n "$w" ] && { echo "$w"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 dialog=$(find_window "Lumora") || { echo "no dialog appeared"; kill $pid; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 # Centred on the 1280 x 1024 screen, frame included.
 echo "dialog at $X,$Y"
 [ "$X" -eq 442 ] && [ "$Y" -eq 358 ] || { echo "the dialog is not centred"; kill $pid; exit 1; }
-# A click that arrives before the dialog takes input is lost; try again.
-gamewin=""
-for _ in 1 2 3; do
-  sleep 0.5
-  xdotool mousemove --window "$dialog" 100 255 click 1
-  gamewin=$(find_window "^Lumora$") && break
-done
+gamewin=$(start_game "$dialog")
 [ -n "$gamewin" ] || { echo "no game window appeared"; kill $pid; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$gamewin")"
 echo "game window at $X,$Y size ${WIDTH}x$HEIGHT"

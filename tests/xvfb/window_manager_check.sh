@@ -12,21 +12,12 @@
 set -u
 build="$1"
 runner="$2"
-for tool in xvfb-run openbox wmctrl import xdotool xwininfo xprop compare convert; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "skipped: $tool is not installed"
-    exit 77
-  fi
-done
+. "$(dirname "$0")/common.sh"
+need_tools xvfb-run openbox wmctrl import xdotool xwininfo xprop compare convert
 
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
-cp "$build/lumora" "$game/"
-cp -r "$build/IMAGE" "$build/WAVE" "$game/"
-mkdir "$game/DATA"
-printf '100\r\n150\r\n1\r\n' >"$game/DATA/win_state.log"
-printf '2\r\n' >"$game/DATA/select_game.log"
-printf '0\r\n0\r\n0\r\n0\r\n' >"$game/DATA/score.log"
+make_game_folder "$build" "$game"
 cp -r "$game/DATA" "$game/DATA.first"
 cp "$runner" "$game/script_runner"
 
@@ -34,22 +25,16 @@ cat >"$game/play.sh" <<'INNER'
 #!/usr/bin/env bash
 set -u
 cd "$1"
+. ./common.sh
 fail() { echo "$1"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 
 openbox >openbox.log 2>&1 &
-for _ in $(seq 50); do
+for _ in $(seq 100); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   sleep 0.1
 done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || { cat openbox.log; fail "openbox did not start"; }
 
-find_window() {
-  for _ in $(seq 50); do
-    w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
-    [ -n "$w" ] && { echo "$w"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 # The client area's place on the screen, and the frame the window manager
 # put around it (left right top bottom).
 client_at() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}'; }
@@ -95,14 +80,8 @@ echo "dialog's middle at $mid_x,$mid_y (frame $fl $fr $ft $fb)"
 
 # The game seeds its board with the second it opens at.
 first_second=$(date +%s)
-gamewin=""
-for _ in 1 2 3; do
-  sleep 0.5
-  xdotool mousemove --window "$dialog" 100 255 click 1
-  gamewin=$(find_window "^Lumora$") && break
-done
+gamewin=$(start_game "$dialog") || fail "no game window appeared"
 last_second=$(date +%s)
-[ -n "$gamewin" ] || fail "no game window appeared"
 read -r gx gy <<<"$(client_at "$gamewin")"
 echo "game window at $gx,$gy"
 [ "$gx" -eq 150 ] && [ "$gy" -eq 100 ] || fail "the game window is not where win_state.log puts it"
@@ -225,13 +204,7 @@ cp -r DATA DATA.escape
 ./lumora 2>>lumora.err &
 pid=$!
 dialog=$(find_window " Lumora$") || fail "no dialog appeared the second time"
-gamewin=""
-for _ in 1 2 3; do
-  sleep 0.5
-  xdotool mousemove --window "$dialog" 100 255 click 1
-  gamewin=$(find_window "^Lumora$") && break
-done
-[ -n "$gamewin" ] || fail "no game window appeared the second time"
+gamewin=$(start_game "$dialog") || fail "no game window appeared the second time"
 sleep 0.5
 xdotool mousemove --window "$gamewin" 400 232 click 1
 sleep 0.5

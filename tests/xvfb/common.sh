@@ -1,0 +1,47 @@
+# Shared by the checks that run the real game on an X server; sourced.
+
+# Exit 77, which CTest reads as skipped, when a tool is not installed.
+need_tools() {
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+      echo "skipped: $tool is not installed"
+      exit 77
+    fi
+  done
+}
+
+# A game folder of its own with the build's game and art, and state files for
+# a windowed game at left 150, top 100 and the 14x14 size.
+make_game_folder() {
+  local build="$1" game="$2"
+  cp "$build/lumora" "$game/"
+  cp -r "$build/IMAGE" "$build/WAVE" "$game/"
+  mkdir "$game/DATA"
+  printf '100\r\n150\r\n1\r\n' >"$game/DATA/win_state.log"
+  printf '2\r\n' >"$game/DATA/select_game.log"
+  printf '0\r\n0\r\n0\r\n0\r\n' >"$game/DATA/score.log"
+  cp "${BASH_SOURCE[0]}" "$game/common.sh"
+}
+
+# The first visible window whose name matches, waited for up to 5 s.
+find_window() {
+  local w
+  for _ in $(seq 50); do
+    w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Clicks the dialog's start button until the game window shows, and prints
+# the game window. A click that arrives before the dialog takes input is lost.
+start_game() {
+  local dialog="$1" game
+  for _ in 1 2 3; do
+    sleep 0.5
+    xdotool mousemove --window "$dialog" 100 255 click 1
+    game=$(find_window "^Lumora$") && { echo "$game"; return 0; }
+  done
+  return 1
+}
