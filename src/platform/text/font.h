@@ -30,7 +30,9 @@ struct LogFont {
 
 // A font made from a description: the face found on the system, rendered in
 // one colour with no grey edges, in cells of exactly the described size. A
-// half-width character advances by lfWidth, a full-width one by twice it.
+// half-width character advances by lfWidth, a full-width one by twice it;
+// in a variable-pitch font (2 in the low bits of lfPitchAndFamily) each
+// advances by its glyph's own width instead, never more than its cell.
 class Font {
  public:
   virtual ~Font() = default;
@@ -42,8 +44,7 @@ class Font {
   // cell filled with `back`, the glyphs' pixels in `text`, both converted to
   // the surface's pixel layout. Anything outside the surface is cut off.
   virtual void Draw(Surface& surface, int32_t x, int32_t y, std::string_view cp932, Rgb text, Rgb back) = 0;
-  // The width of the text's box: lfWidth per half-width character, twice that
-  // per full-width one.
+  // The width of the text's box: the sum of the characters' advances.
   virtual int32_t TextWidth(std::string_view cp932) const = 0;
   // The family name of the face in use (UTF-8), empty when none was found.
   virtual std::string FaceName() const = 0;
