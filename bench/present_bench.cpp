@@ -4,20 +4,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <string>
 #include <vector>
 
+#include "allocation_counter.h"
 #include "platform/draw/surface.h"
 #include "platform/sdl/frame_convert.h"
 #include "platform/sdl/sdl_backend.h"
 
 namespace {
-
-std::atomic<long> allocations{0};
-std::atomic<bool> counting{false};
 
 using Path = platform::sdl::SdlVideo::PresentPath;
 
@@ -75,16 +70,16 @@ void ShowFrame(benchmark::State& state) {
     state.SkipWithError(("renderer " + std::string(driver) + " not available").c_str());
     return;
   }
-  const long before = allocations.load();
-  counting = true;
+  // SDL's own mallocs are not counted. Mesa's software OpenGL compiles
+  // through LLVM now and then, which shows as a fraction per frame.
+  const uint64_t before = bench::Allocations();
   for (auto _ : state) {
     // A changing pixel, so that no layer can skip the upload.
     frame.SetPixel(0, 0, static_cast<uint16_t>(state.iterations()));
     benchmark::DoNotOptimize(backend.video.ShowFrame(window.id, frame, whole, whole));
   }
-  counting = false;
   state.counters["allocs/frame"] =
-      benchmark::Counter(static_cast<double>(allocations.load() - before), benchmark::Counter::kAvgIterations);
+      benchmark::Counter(static_cast<double>(bench::Allocations() - before), benchmark::Counter::kAvgIterations);
   state.SetLabel(std::string(path == Path::LookupTable ? "table, " : "rgb565 texture, ") + renderer);
 }
 
@@ -113,23 +108,3 @@ void Convert(benchmark::State& state) {
 BENCHMARK(Convert)->ArgNames({"table", "content"})->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-// Counts allocations through operator new while frames are shown; SDL's own
-// mallocs are not seen. Mesa's software OpenGL compiles through LLVM now and
-// then, which shows as a fraction per frame; the EGL rows show our path at 0.
-// Out of line, so the compiler does not pair a free with a new it can see.
-[[gnu::noinline]] void Seen() { asm volatile(""); }
-[[gnu::noinline]] void* Take(std::size_t size) {
-  if (counting) {
-    ++allocations;
-    Seen();
-  }
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-[[gnu::noinline]] void Give(void* p) noexcept { std::free(p); }
-
-void* operator new(std::size_t size) { return Take(size); }
-void operator delete(void* p) noexcept { Give(p); }
-void operator delete(void* p, std::size_t) noexcept { Give(p); }
-
