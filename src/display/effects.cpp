@@ -2,6 +2,7 @@
 
 #include "display/display.h"
 #include "platform/draw/clip.h"
+#include "platform/draw/wide_lanes.h"
 
 namespace display {
 
@@ -67,7 +68,8 @@ void WithChannels(const Channels& ch, Fn&& fn) {
 }
 
 template <typename C>
-[[gnu::noinline]] void DarkenRow(uint16_t* __restrict out, int32_t count, const C ch, uint16_t w) {
+[[gnu::noinline, LUMORA_WIDE_LANES]]
+void DarkenRow(uint16_t* __restrict out, int32_t count, const C ch, uint16_t w) {
   for (int32_t i = 0; i < count; ++i) {
     const uint16_t p = out[i];
     out[i] = ch.Pack(Tenth(Mul(ch.R(p), w)), Tenth(Mul(ch.G(p), w)), Tenth(Mul(ch.B(p), w)));
@@ -75,19 +77,21 @@ template <typename C>
 }
 
 template <typename C>
-[[gnu::noinline]] void TintRow(uint16_t* __restrict out, int32_t count, const C ch, uint16_t w, uint16_t cr,
-                               uint16_t cg, uint16_t cb) {
+[[gnu::noinline, LUMORA_WIDE_LANES]]
+void TintRow(uint16_t* __restrict out, int32_t count, const C ch, uint16_t w, uint16_t cr, uint16_t cg,
+             uint16_t cb) {
   for (int32_t i = 0; i < count; ++i) {
     const uint16_t p = out[i];
-    out[i] = ch.Pack(Tenth(static_cast<uint16_t>(Mul(ch.R(p), w) + cr)), Tenth(static_cast<uint16_t>(Mul(ch.G(p), w) + cg)),
+    out[i] = ch.Pack(Tenth(static_cast<uint16_t>(Mul(ch.R(p), w) + cr)),
+                     Tenth(static_cast<uint16_t>(Mul(ch.G(p), w) + cg)),
                      Tenth(static_cast<uint16_t>(Mul(ch.B(p), w) + cb)));
   }
 }
 
 template <typename C>
-[[gnu::noinline]] void BlendRow(uint16_t* __restrict out, const uint16_t* __restrict in, int32_t count, const C ch,
-                                const C sc, uint16_t fw, uint16_t sw, uint16_t kr, uint16_t kg, uint16_t kb,
-                                bool keyed) {
+[[gnu::noinline, LUMORA_WIDE_LANES]]
+void BlendRow(uint16_t* __restrict out, const uint16_t* __restrict in, int32_t count, const C ch, const C sc,
+              uint16_t fw, uint16_t sw, uint16_t kr, uint16_t kg, uint16_t kb, bool keyed) {
   for (int32_t k = 0; k < count; ++k) {
     const uint16_t s = in[k];
     const uint16_t p = out[k];

@@ -3,14 +3,19 @@
 #include <cstring>
 
 #include "platform/draw/clip.h"
+#include "platform/draw/wide_lanes.h"
 
 namespace platform {
 
 namespace {
 
-// Out of line and unaliased, so that the compiler does several pixels at once.
-[[gnu::noinline]] void KeyedRow(uint16_t* __restrict out, const uint16_t* __restrict in, int32_t width, uint16_t key) {
-  for (int32_t i = 0; i < width; ++i) out[i] = in[i] == key ? out[i] : in[i];
+// Out of line and unaliased, so that the compiler does several pixels at
+// once; one call a rectangle, since the game's cells are only 20 pixels wide.
+[[gnu::noinline, LUMORA_WIDE_LANES]] void KeyedRows(uint16_t* __restrict out, size_t outPitch,
+                                                   const uint16_t* __restrict in, size_t inPitch, int32_t width,
+                                                   int32_t height, uint16_t key) {
+  for (int32_t row = 0; row < height; ++row, out += outPitch, in += inPitch)
+    for (int32_t i = 0; i < width; ++i) out[i] = in[i] == key ? out[i] : in[i];
 }
 
 void CopyRows(Surface& dst, int32_t x, int32_t y, const Surface& src, const Rect& s, bool keyed) {
@@ -31,7 +36,8 @@ void CopyRows(Surface& dst, int32_t x, int32_t y, const Surface& src, const Rect
     }
     return;
   }
-  for (int32_t row = 0; row < s.Height(); ++row) KeyedRow(dst.Row(y + row) + x, src.Row(s.top + row) + s.left, width, k);
+  KeyedRows(dst.Row(y) + x, static_cast<size_t>(dst.PitchPixels()), src.Row(s.top) + s.left,
+            static_cast<size_t>(src.PitchPixels()), width, s.Height(), k);
 }
 
 DrawResult CopyClipped(Surface& dst, int32_t x, int32_t y, Surface& src, Rect s, bool keyed, const Rect& dstBounds) {
