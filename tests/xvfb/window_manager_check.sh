@@ -142,8 +142,13 @@ xdotool mousemove --window "$gamewin" 565 13 click 1
 for _ in $(seq 30); do iconic "$gamewin" && break; sleep 0.1; done
 iconic "$gamewin" || fail "the game window was not minimised"
 panel=$(find_window " Lumora$") || fail "no panel appeared"
-read -r fl fr ft fb <<<"$(frame_of "$panel")"
-read -r px py <<<"$(client_at "$panel")"
+# The window manager frames the panel again as it maps; wait for it to settle.
+for _ in $(seq 30); do
+  read -r fl fr ft fb <<<"$(frame_of "$panel")"
+  read -r px py <<<"$(client_at "$panel")"
+  [ $((px - fl)) -eq 15 ] && [ $((py - ft)) -eq 15 ] && break
+  sleep 0.1
+done
 echo "panel at $((px - fl)),$((py - ft))"
 [ $((px - fl)) -eq 15 ] && [ $((py - ft)) -eq 15 ] || fail "the panel is not at 15, 15"
 # The frames differ in size with the window manager's frame; the panel's
