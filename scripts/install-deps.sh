@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-apps imagemagick openbox wmctrl
+  xvfb xauth xdotool x11-apps imagemagick openbox icewm wmctrl
 )
 
 missing=()

@@ -27,9 +27,9 @@ cd "$1"
 pid=$!
 dialog=$(find_window "Lumora") || { echo "no dialog appeared"; kill $pid; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
-# Centred on the 1280 x 1024 screen, frame included.
+# Centred on the 1280 x 1024 screen; with no window manager there is no frame.
 echo "dialog at $X,$Y"
-[ "$X" -eq 442 ] && [ "$Y" -eq 358 ] || { echo "the dialog is not centred"; kill $pid; exit 1; }
+[ "$X" -eq 445 ] && [ "$Y" -eq 370 ] || { echo "the dialog is not centred"; kill $pid; exit 1; }
 gamewin=$(start_game "$dialog")
 [ -n "$gamewin" ] || { echo "no game window appeared"; kill $pid; exit 1; }
 eval "$(xdotool getwindowgeometry --shell "$gamewin")"
