@@ -16,7 +16,7 @@ build="$1"
 runner="$2"
 wm="$3"
 . "$(dirname "$0")/common.sh"
-need_tools xvfb-run "$wm" wmctrl import xdotool xwininfo xprop compare convert
+need_tools Xvfb "$wm" wmctrl import xdotool xwininfo xprop compare convert
 
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
@@ -254,7 +254,7 @@ kill -0 "$pid" 2>/dev/null && fail "the window manager's close did not end the g
 wait "$pid"
 INNER
 chmod +x "$game/play.sh"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$game/play.sh" "$game" "$wm" || { cat "$game/lumora.err"; exit 1; }
+on_own_xserver "$game/play.sh" "$game" "$wm" || { cat "$game/lumora.err"; exit 1; }
 
 # Quitting saved the dragged window's place; the chosen size and the scores
 # are what the headless game saved after the same play.

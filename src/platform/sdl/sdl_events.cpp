@@ -73,7 +73,7 @@ bool SdlEvents::Translate(const SDL_Event& in, Event& out) {
       if (in.window.event == SDL_WINDOWEVENT_EXPOSED) video_.Repaint(id);
       // A framed window offers no minimise; where the window manager gives
       // one anyway, the window comes back, since no taskbar entry would.
-      if (in.window.event == SDL_WINDOWEVENT_MINIMIZED && !windows_.Borderless(id)) windows_.Restore(id);
+      if (in.window.event == SDL_WINDOWEVENT_MINIMIZED) windows_.BringBack(id);
       if (in.window.event != SDL_WINDOWEVENT_CLOSE) return false;
       out.type = EventType::CloseRequest;
       out.window = id;

@@ -4,6 +4,7 @@
 
 #include "platform/framework_error.h"
 #include "platform/sdl/x11_frame.h"
+#include "platform/sdl/x11_handles.h"
 #include "platform/sdl/x11_pointer.h"
 #include "platform/sdl/x11_window_hints.h"
 #include "platform/text_codec.h"
@@ -170,13 +171,33 @@ Size SdlWindows::ClientSize(WindowId id) const {
 
 bool SdlWindows::Settling() const {
   for (const auto& [id, w] : windows_) {
-    if (w.settling) return true;
+    if (w.settling || w.bringingBack) return true;
   }
   return false;
 }
 
+void SdlWindows::BringBack(WindowId id) {
+  Window* w = Get(id);
+  if (w == nullptr || w->borderless) return;
+  w->bringingBack = true;
+  w->bringBackUntil = SDL_GetTicks() + 3000;
+}
+
+void SdlWindows::KeepBringingBack(Window& w) {
+  if (SDL_TICKS_PASSED(SDL_GetTicks(), w.bringBackUntil)) {
+    w.bringingBack = false;
+  } else if (Iconic(w.native)) {
+    Deiconify(w.native);
+  } else if ((SDL_GetWindowFlags(w.native) & SDL_WINDOW_MINIMIZED) == 0) {
+    w.bringingBack = false;
+  } else if (!X11Of(w.native)) {
+    SDL_RestoreWindow(w.native);
+  }
+}
+
 void SdlWindows::Settle() {
   for (auto& [id, w] : windows_) {
+    if (w.bringingBack) KeepBringingBack(w);
     if (!w.settling || !Shown(w.native)) continue;
     if (SDL_TICKS_PASSED(SDL_GetTicks(), w.settleUntil) || w.corrections >= 5) {
       w.settling = false;

@@ -62,6 +62,9 @@ class SdlWindows : public WindowService {
   // the window manager has told its frame; called as events are taken.
   void Settle();
   bool Settling() const;
+  // A framed window the window manager minimised is brought back, since
+  // with no taskbar entry the player could not; done as events are taken.
+  void BringBack(WindowId id);
 
  private:
   struct Window {
@@ -73,12 +76,15 @@ class SdlWindows : public WindowService {
     mutable FrameExtents frame;
     bool settling = false;
     uint32_t settleUntil = 0;
+    bool bringingBack = false;
+    uint32_t bringBackUntil = 0;
     int corrections = 0;
   };
   const Window* Find(WindowId id) const;
   Window* Get(WindowId id);
   void Place(Window& w);
   void StartSettling(Window& w);
+  void KeepBringingBack(Window& w);
 
   std::map<WindowId, Window> windows_;
   WindowId nextId_ = 1;

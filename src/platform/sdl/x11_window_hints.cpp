@@ -1,6 +1,7 @@
 #include "platform/sdl/x11_window_hints.h"
 
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 
 #include <algorithm>
 #include <vector>
@@ -65,6 +66,33 @@ void OfferMoveAndCloseOnly(SDL_Window* window) {
   const Atom motif = XInternAtom(x->display, "_MOTIF_WM_HINTS", False);
   XChangeProperty(x->display, x->window, motif, motif, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(hints),
                   5);
+  XFlush(x->display);
+}
+
+bool Iconic(SDL_Window* window) {
+  const std::optional<X11Handles> x = X11Of(window);
+  if (!x) return false;
+  const Atom wmState = XInternAtom(x->display, "WM_STATE", False);
+  Atom type = None;
+  int format = 0;
+  unsigned long items = 0, after = 0;
+  unsigned char* data = nullptr;
+  bool iconic = false;
+  if (XGetWindowProperty(x->display, x->window, wmState, 0, 2, False, wmState, &type, &format, &items, &after, &data) ==
+          Success &&
+      type == wmState && format == 32 && items >= 1) {
+    iconic = reinterpret_cast<const long*>(data)[0] == IconicState;
+  }
+  if (data != nullptr) XFree(data);
+  return iconic;
+}
+
+void Deiconify(SDL_Window* window) {
+  const std::optional<X11Handles> x = X11Of(window);
+  if (!x) return;
+  // Mapping an iconified window asks the window manager for its normal state;
+  // SDL's own call waits for the map, which a busy window manager may delay.
+  XMapRaised(x->display, x->window);
   XFlush(x->display);
 }
 
