@@ -1,5 +1,7 @@
 #include "game/board_rules.h"
 
+#include <algorithm>
+
 #include "game/size_table.h"
 
 namespace game {
@@ -33,6 +35,9 @@ void StartBoard(GameState& state, Random& random) {
       state.Board[c][r].LitNeighbours = 0;
     }
   }
+  // Every board starts the keyboard's cursor on its top-left cell.
+  state.Keys.Column = state.BoardFirst;
+  state.Keys.Row = state.BoardFirst;
   state.ElapsedTicks = 0;
   state.Playing = 1;
   state.StartRequested = 0;
@@ -46,6 +51,13 @@ void ToggleCell(GameState& state, int32_t X, int32_t Y) {
   state.PressedY = (Y - 50) / 20;
   TCell& cell = state.Board[state.PressedX][state.PressedY];
   cell.On = cell.On != 0 ? 0 : 1;
+}
+
+void MoveKeyCursor(GameState& state, int32_t dx, int32_t dy) {
+  const int32_t last = state.BoardEnd - 1;
+  state.Keys.Column = std::clamp(state.Keys.Column + dx, state.BoardFirst, last);
+  state.Keys.Row = std::clamp(state.Keys.Row + dy, state.BoardFirst, last);
+  state.Keys.Shown = true;
 }
 
 void CountNeighbours(GameState& state) {

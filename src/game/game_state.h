@@ -7,6 +7,18 @@
 
 namespace game {
 
+// The keyboard's cell cursor and menu choice. Each shows only once a key has
+// moved it, and the pointer hides it again, so mouse play looks as it did.
+struct KeyCursor {
+  int32_t Column = 0;
+  int32_t Row = 0;
+  bool Shown = false;
+  // The menu item chosen by Up and Down, or -1.
+  int32_t MenuItem = -1;
+  // Space or Enter is down on a cell, as a held left button.
+  bool Pressing = false;
+};
+
 // Everything the puzzle and its phases keep. The phase is the pair
 // Playing / ShowingResult: title (neither), play, result.
 struct GameState {
@@ -36,6 +48,7 @@ struct GameState {
   int32_t HighScore[4] = {0, 0, 0, 0};
 
   platform::Point CursorPos;
+  KeyCursor Keys;
   // 0 closed, 3 open.
   int32_t MenuState = 0;
 };

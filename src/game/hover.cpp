@@ -3,7 +3,9 @@
 namespace game {
 
 void TVarnix::DrawHover() {
-  const platform::Point p = State.CursorPos;
+  // The keyboard's cursor is drawn as the pointer's hover is, in its place.
+  const platform::Point p = State.Keys.Shown ? platform::Point{130 + 20 * State.Keys.Column, 50 + 20 * State.Keys.Row}
+                                             : State.CursorPos;
   if (State.MenuState != 0 || p.x < 130 || p.x >= 530 || p.y < 50 || p.y >= 450) return;
   const int32_t column = (p.x - 130) / 20;
   const int32_t row = (p.y - 50) / 20;

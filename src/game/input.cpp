@@ -38,19 +38,8 @@ void TVarnix::FormMouseDown(platform::MouseButton Button, platform::ShiftState, 
       }
       if (State.MenuState == 3) State.MenuState = 0;
     }
-    if (State.MenuState == 3 && Hit(X, Y, 227, 434, 210, 225)) {
-      State.MenuState = 0;
-      State.Playing = 0;
-      State.ShowingResult = 0;
-      State.StartRequested = 1;
-      State.SkipTitleDraw = 1;
-    }
-    if (State.MenuState == 3 && Hit(X, Y, 227, 434, 245, 260)) {
-      State.MenuState = 0;
-      State.Cleared = 0;
-      State.Playing = 0;
-      State.ShowingResult = 1;
-    }
+    if (State.MenuState == 3 && Hit(X, Y, 227, 434, 210, 225)) StartOver();
+    if (State.MenuState == 3 && Hit(X, Y, 227, 434, 245, 260)) GiveUp();
     if (State.MenuState == 3 && Hit(X, Y, 227, 434, 280, 295)) SaveAndQuit();
     if (State.MenuState != 0 && Hit(X, Y, 415, 435, 165, 185)) State.MenuState = 0;
   }
@@ -64,10 +53,7 @@ void TVarnix::FormMouseDown(platform::MouseButton Button, platform::ShiftState, 
 void TVarnix::FormMouseUp(platform::MouseButton Button, platform::ShiftState, int32_t, int32_t) {
   if (Button == platform::MouseButton::Right) State.HintHeld = 0;
   if (Button != platform::MouseButton::Left) return;
-  if (State.CellPressed != 0) {
-    State.CellPressed = 0;
-    State.PenaltyCharged = 0;
-  }
+  if (State.CellPressed != 0) EndCellPress();
   if (Window.DragPressed != 0) {
     Window.DragPressed = 0;
     Window.DragAnchored = 0;
@@ -88,19 +74,33 @@ void TVarnix::FormMouseUp(platform::MouseButton Button, platform::ShiftState, in
 }
 
 void TVarnix::FormMouseMove(platform::ShiftState, int32_t X, int32_t Y) {
+  // The pointer takes over from the keyboard's cursor and menu choice.
+  State.Keys.Shown = false;
+  State.Keys.MenuItem = -1;
   // Truncating division: up to 19 pixels left of or above the field still
   // counts as column or row 0.
-  if (State.CellPressed != 0 && ((X - 130) / 20 != State.PressedX || (Y - 50) / 20 != State.PressedY)) {
-    State.CellPressed = 0;
-    State.PenaltyCharged = 0;
-  }
+  if (State.CellPressed != 0 && ((X - 130) / 20 != State.PressedX || (Y - 50) / 20 != State.PressedY)) EndCellPress();
 }
 
-void TVarnix::FormKeyDown(uint16_t& Key, platform::ShiftState) {
-  if (Key == 27) {
-    ReleaseDisplay();
-    SaveAndQuit();
-  }
+void TVarnix::EndCellPress() {
+  State.CellPressed = 0;
+  State.PenaltyCharged = 0;
+  State.Keys.Pressing = false;
+}
+
+void TVarnix::StartOver() {
+  State.MenuState = 0;
+  State.Playing = 0;
+  State.ShowingResult = 0;
+  State.StartRequested = 1;
+  State.SkipTitleDraw = 1;
+}
+
+void TVarnix::GiveUp() {
+  State.MenuState = 0;
+  State.Cleared = 0;
+  State.Playing = 0;
+  State.ShowingResult = 1;
 }
 
 void TVarnix::FormCloseRequest() { SaveAndQuit(); }

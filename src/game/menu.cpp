@@ -29,8 +29,10 @@ void TVarnix::DrawMenu() {
   BltOpaque(250, 165, EffectSheet(), 160, 40, 300, 60);
   for (const MenuItem& item : items) PutText(227, item.Y, item.Text, 255, 255, 255, 0, 0, 0);
   const platform::Point p = State.CursorPos;
-  for (const MenuItem& item : items) {
-    if (p.x >= item.HoverLeft && p.x <= item.HoverRight && p.y >= item.Y && p.y <= item.Y + 15) {
+  for (int i = 0; i < 3; ++i) {
+    const MenuItem& item = items[i];
+    const bool hovered = p.x >= item.HoverLeft && p.x <= item.HoverRight && p.y >= item.Y && p.y <= item.Y + 15;
+    if (hovered || State.Keys.MenuItem == i) {
       PutText(227, item.Y, item.Text, 0, 0, 0, 255, 255, 255);
     }
   }

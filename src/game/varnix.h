@@ -28,7 +28,14 @@ class TVarnix : public platform::Form {
   void FormMouseUp(platform::MouseButton Button, platform::ShiftState Shift, int32_t X, int32_t Y) override;
   void FormMouseMove(platform::ShiftState Shift, int32_t X, int32_t Y) override;
   void FormKeyDown(uint16_t& Key, platform::ShiftState Shift) override;
+  void FormKeyUp(uint16_t& Key, platform::ShiftState Shift) override;
   void FormCloseRequest() override;
+
+  // The menu's three items, by pointer or by key.
+  void StartOver();
+  void GiveUp();
+  // A press on the field ends, by the button's release or by leaving its cell.
+  void EndCellPress();
 
   // The board, with the sound of a press.
   void ToggleCell(int32_t X, int32_t Y);

@@ -18,12 +18,17 @@ inline constexpr uint16_t kKeyTab = 9;
 inline constexpr uint16_t kKeyReturn = 13;
 inline constexpr uint16_t kKeyEscape = 27;
 inline constexpr uint16_t kKeySpace = 32;
+inline constexpr uint16_t kKeyLeft = 37;
+inline constexpr uint16_t kKeyUp = 38;
+inline constexpr uint16_t kKeyRight = 39;
+inline constexpr uint16_t kKeyDown = 40;
 
 enum class EventType {
   MouseDown,
   MouseUp,
   MouseMove,
   KeyDown,
+  KeyUp,
   CloseRequest,  // the window system asks a window to close
   Quit,          // the process is asked to end (SIGTERM, SIGINT)
 };

@@ -69,6 +69,11 @@ void Form::Dispatch(const Event& event) {
       FormKeyDown(key, event.shift);
       break;
     }
+    case EventType::KeyUp: {
+      uint16_t key = event.key;
+      FormKeyUp(key, event.shift);
+      break;
+    }
     case EventType::CloseRequest:
       FormCloseRequest();
       break;

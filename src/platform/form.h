@@ -50,6 +50,7 @@ class Form {
   virtual void FormMouseUp(MouseButton, ShiftState, int32_t, int32_t) {}
   virtual void FormMouseMove(ShiftState, int32_t, int32_t) {}
   virtual void FormKeyDown(uint16_t&, ShiftState) {}
+  virtual void FormKeyUp(uint16_t&, ShiftState) {}
   // The window system asked the window to close.
   virtual void FormCloseRequest() { Close(); }
 

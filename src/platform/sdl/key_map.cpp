@@ -17,6 +17,14 @@ uint16_t VirtualKeyOf(int32_t sdlKeycode) {
       return kKeySpace;
     case SDLK_TAB:
       return kKeyTab;
+    case SDLK_LEFT:
+      return kKeyLeft;
+    case SDLK_UP:
+      return kKeyUp;
+    case SDLK_RIGHT:
+      return kKeyRight;
+    case SDLK_DOWN:
+      return kKeyDown;
     default:
       break;
   }

@@ -101,10 +101,11 @@ bool SdlEvents::Translate(const SDL_Event& in, Event& out) {
       return true;
     }
     case SDL_KEYDOWN:
+    case SDL_KEYUP:
       out.window = windows_.FromNative(in.key.windowID);
       out.key = VirtualKeyOf(in.key.keysym.sym);
       if (out.window == kNoWindow || out.key == 0) return false;
-      out.type = EventType::KeyDown;
+      out.type = in.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
       out.shift = ShiftOf(in.key.keysym.mod);
       return true;
     case SDL_RENDER_TARGETS_RESET:
