@@ -58,6 +58,12 @@ class Player {
     Release(x, y);
   }
   void Key(uint16_t key) { Send({platform::EventType::KeyDown, Game().Id(), platform::MouseButton::Left, 0, 0, key, 0}); }
+  void KeyUp(uint16_t key) { Send({platform::EventType::KeyUp, Game().Id(), platform::MouseButton::Left, 0, 0, key, 0}); }
+  // A key pressed and let go between two frames.
+  void Tap(uint16_t key) {
+    Key(key);
+    KeyUp(key);
+  }
 
   // Runs n idle turns with no event pending: n frames while the game runs.
   void Frames(int n) {
