@@ -64,10 +64,17 @@ dialog=$(find_window "Lumora") || fail "no dialog appeared"
 wait_for 50 test -f "$state/score.log" || fail "no state files in $state"
 [ "$(tr -d '\r' <"$state/win_state.log" | tr '\n' ' ')" = "123 226 1 " ] || fail "win_state.log is not the first-run one"
 headless_folder first
+# The title, and a fresh 6x6 board before any cell is lit, look the same
+# whatever the seed.
+printf 'start\nframes 3\nshot title.png\nclick 330 320\nframes 2\nshot board.png\n' >begin.txt
+./script_runner first begin.txt || fail "the headless run failed"
 first_second=$(date +%s)
 gamewin=$(start_game "$dialog") || fail "no game window appeared"
 last_second=$(date +%s)
-xdotool mousemove --window "$gamewin" 330 320 click 1
+wait_for 50 region_matches title.png 640x480+0+0 || fail "the title screen did not show"
+# The pointer then leaves the board, so that no cell under it is tinted.
+xdotool mousemove --window "$gamewin" 330 320 click 1 mousemove --window "$gamewin" 600 300
+wait_for 50 region_matches board.png 400x400+130+50 || fail "no board started"
 
 # The board was seeded with the second the game window opened at: light the
 # hidden cells of each possible board until the real game shows it solved,
