@@ -14,6 +14,11 @@ case "$kind" in
     out=$(desktop-file-validate "$file" 2>&1) || { echo "$out"; exit 1; }
     # Hints are printed but do not fail the tool; they fail here.
     [ -z "$out" ] || { echo "$out"; exit 1; }
+    # What the menu shows of the game, in both its languages.
+    for key in 'Name=' 'Comment=' 'Comment\[ja\]=' 'Keywords=' 'Keywords\[ja\]=' 'Exec=lumora$' \
+               'Icon=io\.github\.lumora\.Lumora$' 'Categories=Game;LogicGame;$'; do
+      grep -q "^$key" "$file" || { echo "the entry lacks $key"; exit 1; }
+    done
     ;;
   metainfo)
     need_tools appstreamcli
