@@ -13,13 +13,13 @@ play=(
   fonts-ipafont-gothic
 )
 # Testing: GoogleTest and Google Benchmark; clang for the fuzzer; an X
-# server, a window manager and the tools that drive and photograph the real
+# server, two window managers and the tools that drive and photograph the real
 # game; the validators of the desktop entry, the metainfo and the manual
 # page; dpkg-dev for the Debian package.
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-apps imagemagick openbox wmctrl
+  xvfb xauth xdotool x11-apps imagemagick openbox icewm wmctrl
   desktop-file-utils appstream man-db groff-base dpkg-dev
 )
 

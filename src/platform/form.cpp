@@ -34,10 +34,9 @@ void Form::SetLeft(int32_t left) { Windows().Move(id_, left, Top()); }
 void Form::SetTop(int32_t top) { Windows().Move(id_, Left(), top); }
 void Form::MoveTo(int32_t left, int32_t top) { Windows().Move(id_, left, top); }
 
-void Form::SetOuterSize(int32_t width, int32_t height) {
-  const Point frame = Windows().ClientOffset(id_);
-  Windows().Resize(id_, width - 2 * frame.x, height - frame.y - frame.x);
-}
+void Form::SetOuterSize(int32_t width, int32_t height) { Windows().SetOuterSize(id_, width, height); }
+
+Size Form::ClientSize() const { return Windows().ClientSize(id_); }
 
 void Form::SetWindowState(WindowState state) {
   if (state == WindowState::Minimised) Windows().Minimise(id_);

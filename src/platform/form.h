@@ -35,6 +35,7 @@ class Form {
   void MoveTo(int32_t left, int32_t top);
   // Outer size, frame included.
   void SetOuterSize(int32_t width, int32_t height);
+  Size ClientSize() const;
   void SetWindowState(WindowState state);
   WindowState GetWindowState() const;
 

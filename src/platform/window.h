@@ -4,6 +4,7 @@
 
 #include "platform/events.h"
 #include "platform/geometry.h"
+#include "platform/window_placement.h"
 
 namespace platform {
 
@@ -26,13 +27,25 @@ class WindowService {
   virtual void Show(WindowId id) = 0;
   virtual void Hide(WindowId id) = 0;
   virtual void Move(WindowId id, int32_t left, int32_t top) = 0;
+  // Centres the window, frame included, on the screen; the place is kept
+  // right when the window manager tells its frame only later.
+  virtual void CentreOnScreen(WindowId id) = 0;
   virtual void Resize(WindowId id, int32_t width, int32_t height) = 0;
+  // Outer size, frame included; the client area takes what the frame leaves.
+  virtual void SetOuterSize(WindowId id, int32_t width, int32_t height) = 0;
+  virtual Size ClientSize(WindowId id) const = 0;
   virtual void Minimise(WindowId id) = 0;
   virtual void Restore(WindowId id) = 0;
   virtual bool IsMinimised(WindowId id) const = 0;
   virtual Point Position(WindowId id) const = 0;
-  // Size of the client area inside the frame (none for a borderless window).
-  virtual Point ClientOffset(WindowId id) const = 0;
+  // The frame the window manager put around the window, as measured; none for
+  // a borderless window or where no window manager runs.
+  virtual FrameExtents Frame(WindowId id) const = 0;
+  // Where the client area starts inside the outer corner.
+  Point ClientOffset(WindowId id) const {
+    const FrameExtents frame = Frame(id);
+    return {frame.left, frame.top};
+  }
   // Asks for the activation for a shown window; the window system may hand
   // it over later.
   virtual void Focus(WindowId id) { Show(id); }

@@ -2,6 +2,7 @@
 
 #include "game/varnix.h"
 #include "platform/application.h"
+#include "platform/draw/clip.h"
 #include "platform/text_codec.h"
 #include "platform/video.h"
 #include "shell/dialog_pictures.h"
@@ -10,13 +11,8 @@ namespace shell {
 
 namespace {
 
-platform::WindowDesc DialogDesc(platform::Application& app) {
-  // Centred on the screen at its first showing, frame included.
-  const platform::Size screen = app.Platform().windows.ScreenSize();
-  const int32_t outerWidth = 390 + 2 * 3;
-  const int32_t outerHeight = 283 + 22 + 3;
-  return platform::WindowDesc{platform::Utf8ToCp932("サテライト Lumora"), (screen.width - outerWidth) / 2,
-                              (screen.height - outerHeight) / 2, 390, 283, false};
+platform::WindowDesc DialogDesc() {
+  return platform::WindowDesc{platform::Utf8ToCp932("サテライト Lumora"), 0, 0, 390, 283, false};
 }
 
 platform::LogFont DialogFont(int32_t height, bool bold) {
@@ -37,7 +33,7 @@ constexpr int kNoButton = -1;
 }  // namespace
 
 TSatellite::TSatellite(platform::Application& app)
-    : platform::Form(app, DialogDesc(app)),
+    : platform::Form(app, DialogDesc()),
       startPicture_(platform::DecodeBitmap(StartPictureBitmap())),
       panelPicture_(platform::DecodeBitmap(PanelPictureBitmap())),
       dialogFont_(platform::Font::Create(DialogFont(12, false))),
@@ -53,6 +49,8 @@ TSatellite::TSatellite(platform::Application& app)
   Button_Ok = {{35, 243, 165, 268}, platform::Utf8ToCp932("ゲームを始める"), dialogFont_.get(), 12, kWindowText, true};
   Button_Cancel = {{225, 243, 355, 268}, platform::Utf8ToCp932("キャンセル"), dialogFont_.get(), 12, kWindowText, true};
   Button_Ok.focused = true;
+  // Centred at its first showing, on its outer size once the frame is known.
+  Windows().CentreOnScreen(Id());
 }
 
 TSatellite::~TSatellite() = default;
@@ -106,9 +104,10 @@ void TSatellite::Repaint() {
   Button_Cancel.Draw(s);
   const platform::Point pos = Windows().Position(Id());
   const platform::Point frame = Windows().ClientOffset(Id());
-  const platform::Rect source{0, 0, clientSize_.width, clientSize_.height};
-  const platform::Rect screen{pos.x + frame.x, pos.y + frame.y, pos.x + frame.x + clientSize_.width,
-                              pos.y + frame.y + clientSize_.height};
+  const platform::Size size = ClientSize();
+  const platform::Rect source = platform::Intersect(s.Bounds(), {0, 0, size.width, size.height});
+  const platform::Rect screen{pos.x + frame.x, pos.y + frame.y, pos.x + frame.x + source.Width(),
+                              pos.y + frame.y + source.Height()};
   App().Platform().video.ShowFrame(Id(), s, source, screen);
 }
 
@@ -178,8 +177,6 @@ void TSatellite::Button_OkClick() {
   panelLayout_ = true;
   MoveTo(15, 15);
   SetOuterSize(150, 220);
-  const platform::Point frame = Windows().ClientOffset(Id());
-  clientSize_ = {150 - 2 * frame.x, 220 - frame.y - frame.x};
   Color = kSilver;
   Label_1.visible = true;
   Label_2.visible = true;

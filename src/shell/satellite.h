@@ -89,7 +89,6 @@ class TSatellite : public platform::Form, public game::Companion {
   int pressedButton_ = -1;
   int focusedButton_ = 0;
   platform::Rgb Color{0, 0, 0};
-  platform::Size clientSize_{390, 283};
   platform::Picture startPicture_;
   platform::Picture panelPicture_;
   std::unique_ptr<platform::Font> dialogFont_;

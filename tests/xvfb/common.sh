@@ -10,6 +10,30 @@ need_tools() {
   done
 }
 
+# Runs a command on an X server of its own, 1280 x 1024 at 24 bits. Xvfb
+# picks a free display itself and tells it once it takes clients; xvfb-run -a
+# guesses one, and two servers started at once may take the same.
+on_own_xserver() {
+  local dir rc xvfb
+  dir=$(mktemp -d)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+  xvfb=$!
+  for _ in $(seq 100); do
+    [ -s "$dir/display" ] && break
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [ ! -s "$dir/display" ]; then
+    echo "Xvfb did not start:"; cat "$dir/xvfb.log"; kill "$xvfb" 2>/dev/null; rm -rf "$dir"; return 1
+  fi
+  DISPLAY=":$(head -1 "$dir/display")" "$@"
+  rc=$?
+  kill "$xvfb" 2>/dev/null
+  wait "$xvfb" 2>/dev/null
+  rm -rf "$dir"
+  return $rc
+}
+
 # A game folder of its own with the build's game and art, and state files for
 # a windowed game at left 150, top 100 and the 14x14 size.
 make_game_folder() {

@@ -4,10 +4,6 @@
 # check was skipped because a tool it needs is missing.
 set -u
 check="$1"
-for tool in xvfb-run import xdotool; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "skipped: $tool is not installed"
-    exit 77
-  fi
-done
-exec xvfb-run -a -s "-screen 0 1280x1024x24" "$check"
+. "$(dirname "$0")/common.sh"
+need_tools Xvfb import xdotool
+on_own_xserver "$check"

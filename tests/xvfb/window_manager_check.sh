@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
-# The real game under an X server with a window manager (openbox), driven
-# like a player would: the centred dialog's start button, the game window at
-# the place of win_state.log, a cell and a give-up from the menu, the strip's
-# minimise button and the focus-lost panel's way back, a drag by the title
-# strip, full screen and back, Escape, and a close by the window manager.
+# The real game under an X server with a window manager (openbox or icewm,
+# whose frames differ), driven like a player would: the centred dialog's
+# start button, the game window at the place of win_state.log, a cell and a
+# give-up from the menu, the strip's minimise button and the focus-lost
+# panel's way back, a drag by the title strip made of absolute pointer moves,
+# full screen and back, Escape, and a close by the window manager.
 # Each screenshot is compared with the frame the headless game draws from the
 # same files and seed; the timer and points boxes run on wall-clock time here
 # and are left out of the comparison.
 # Exit 77 tells CTest a tool is missing.
-# Arguments: the build folder (lumora, IMAGE/, WAVE/) and script_runner.
+# Arguments: the build folder (lumora, IMAGE/, WAVE/), script_runner and the
+# window manager to run.
 set -u
 build="$1"
 runner="$2"
+wm="$3"
 . "$(dirname "$0")/common.sh"
-need_tools xvfb-run openbox wmctrl import xdotool xwininfo xprop compare convert
+need_tools Xvfb "$wm" wmctrl import xdotool xwininfo xprop compare convert
 
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
@@ -25,15 +28,16 @@ cat >"$game/play.sh" <<'INNER'
 #!/usr/bin/env bash
 set -u
 cd "$1"
+wm="$2"
 . ./common.sh
 fail() { echo "$1"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 
-openbox >openbox.log 2>&1 &
+"$wm" >wm.log 2>&1 &
 for _ in $(seq 100); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   sleep 0.1
 done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || { cat openbox.log; fail "openbox did not start"; }
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || { cat wm.log; fail "$wm did not start"; }
 
 # The client area's place on the screen, and the frame the window manager
 # put around it (left right top bottom).
@@ -46,21 +50,31 @@ frame_of() {
   done
   echo "0 0 0 0"
 }
+client_size() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}'; }
 iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q Iconic; }
+# Waits up to 3 s for a command to succeed.
+until_true() {
+  for _ in $(seq 30); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
 # Screenshot of a screen rectangle compared with a frame of the headless game,
-# both with the given mask painted black; tried for a while, since the real
-# game's frames reach the screen in their own time.
-matches() {
+# both with the given mask painted black.
+match_once() {
   local expected="$1" geometry="$2" mask="$3" name="$4"
+  import -window root -crop "$geometry" +repage "$name.png"
+  convert "$name.png" -fill black -draw "$mask" "$name.masked.png"
+  convert "$expected" -crop "${geometry%%+*}+0+0" +repage -fill black -draw "$mask" "$name.expected.png"
+  differing=$(compare -metric AE "$name.expected.png" "$name.masked.png" null: 2>&1)
+  [ "$differing" = "0" ]
+}
+# The same, tried for a while, since the real game's frames reach the screen
+# in their own time.
+matches() {
   for _ in $(seq 30); do
-    import -window root -crop "$geometry" +repage "$name.png"
-    convert "$name.png" -fill black -draw "$mask" "$name.masked.png"
-    convert "$expected" -crop "${geometry%%+*}+0+0" +repage -fill black -draw "$mask" "$name.expected.png"
-    differing=$(compare -metric AE "$name.expected.png" "$name.masked.png" null: 2>&1)
-    [ "$differing" = "0" ] && return 0
+    match_once "$@" && return 0
     sleep 0.2
   done
-  echo "$name: $differing pixels differ from the engine's frame"
+  echo "$4: $differing pixels differ from the engine's frame"
   return 1
 }
 hud="rectangle 34,74 107,146"
@@ -69,14 +83,26 @@ nothing="point 0,0"
 ./lumora 2>lumora.err &
 pid=$!
 dialog=$(find_window " Lumora$") || fail "no dialog appeared"
-read -r fl fr ft fb <<<"$(frame_of "$dialog")"
-read -r cx cy <<<"$(client_at "$dialog")"
-# The dialog and its frame sit in the middle of the 1280 x 1024 screen.
-mid_x=$((cx - fl + (390 + fl + fr) / 2))
-mid_y=$((cy - ft + (283 + ft + fb) / 2))
-echo "dialog's middle at $mid_x,$mid_y (frame $fl $fr $ft $fb)"
-[ $((mid_x - 640)) -ge -4 ] && [ $((mid_x - 640)) -le 4 ] && [ $((mid_y - 512)) -ge -4 ] &&
-  [ $((mid_y - 512)) -le 4 ] || fail "the dialog is not centred"
+# The dialog and its frame, as the window manager measures it, sit in the
+# middle of the 1280 x 1024 screen once the frame is known.
+centred() {
+  read -r fl fr ft fb <<<"$(frame_of "$dialog")"
+  read -r cx cy <<<"$(client_at "$dialog")"
+  left=$((cx - fl)) top=$((cy - ft))
+  [ "$left" -eq $(((1280 - 390 - fl - fr) / 2)) ] && [ "$top" -eq $(((1024 - 283 - ft - fb) / 2)) ]
+}
+until_true centred
+echo "dialog's frame at $left,$top (frame $fl $fr $ft $fb)"
+centred || fail "the dialog is not centred"
+# Its frame offers neither minimise nor maximise; where the window manager
+# minimises it anyway, it comes back.
+actions=$(xprop -id "$dialog" _NET_WM_ALLOWED_ACTIONS 2>/dev/null)
+echo "dialog's actions: ${actions#*= }"
+echo "$actions" | grep -q MAXIMIZE && fail "the dialog's frame offers to maximise"
+echo "$actions" | grep -q _NET_WM_ACTION_CLOSE || fail "the dialog's frame offers no close"
+xdotool windowminimize "$dialog"
+for _ in $(seq 10); do iconic "$dialog" && break; sleep 0.1; done
+until_true eval '! iconic "$dialog"' || fail "the minimised dialog did not come back"
 
 # The game seeds its board with the second it opens at.
 first_second=$(date +%s)
@@ -130,8 +156,11 @@ xdotool mousemove --window "$gamewin" 590 45 click 1
 sleep 0.3
 xdotool mousemove --window "$gamewin" 320 252 click 1
 found=""
-for s in $seeds; do
-  matches "headless.$s/failed.png" 640x480+150+100 "$hud" failed >/dev/null && { found=$s; break; }
+for _ in $(seq 30); do
+  for s in $seeds; do
+    match_once "headless.$s/failed.png" 640x480+150+100 "$hud" failed && { found=$s; break 2; }
+  done
+  sleep 0.2
 done
 [ -n "$found" ] || { matches "headless.$seed/failed.png" 640x480+150+100 "$hud" failed; fail "the result screen differs"; }
 seed=$found
@@ -142,15 +171,18 @@ xdotool mousemove --window "$gamewin" 565 13 click 1
 for _ in $(seq 30); do iconic "$gamewin" && break; sleep 0.1; done
 iconic "$gamewin" || fail "the game window was not minimised"
 panel=$(find_window " Lumora$") || fail "no panel appeared"
-# The window manager frames the panel again as it maps; wait for it to settle.
-for _ in $(seq 30); do
+# The window manager frames the panel again as it maps; the game places it
+# again once the frame is known: its outer corner at 15, 15, 150 x 220 in all.
+panel_placed() {
   read -r fl fr ft fb <<<"$(frame_of "$panel")"
   read -r px py <<<"$(client_at "$panel")"
-  [ $((px - fl)) -eq 15 ] && [ $((py - ft)) -eq 15 ] && break
-  sleep 0.1
-done
-echo "panel at $((px - fl)),$((py - ft))"
-[ $((px - fl)) -eq 15 ] && [ $((py - ft)) -eq 15 ] || fail "the panel is not at 15, 15"
+  read -r pw ph <<<"$(client_size "$panel")"
+  [ $((px - fl)) -eq 15 ] && [ $((py - ft)) -eq 15 ] && [ $((pw + fl + fr)) -eq 150 ] && [ $((ph + ft + fb)) -eq 220 ]
+}
+until_true panel_placed
+echo "panel at $((px - fl)),$((py - ft)), $((pw + fl + fr)) x $((ph + ft + fb)) (frame $fl $fr $ft $fb)"
+panel_placed || fail "the panel is not 150 x 220 at 15, 15"
+xprop -id "$panel" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "the panel has a taskbar entry"
 # The frames differ in size with the window manager's frame; the panel's
 # pictures, texts and button sit in the part both have.
 matches "headless.$seed/panel.png" "140x190+$px+$py" "$nothing" panel || fail "the panel differs"
@@ -162,24 +194,27 @@ read -r gx gy <<<"$(client_at "$gamewin")"
 [ "$gx" -eq 150 ] && [ "$gy" -eq 100 ] || fail "the game came back at $gx,$gy, not at its place"
 matches "headless.$seed/back.png" 640x480+150+100 "$hud" back || fail "the game's frame differs after its return"
 
-# Dragged by the title strip, 100 pixels right and 50 down. The moves are
-# relative, as a mouse's are: an absolute move warps the pointer, which SDL's
-# global pointer state does not follow.
-xdotool mousemove --window "$gamewin" 200 13
-sleep 0.3
-xdotool mousedown 1
-# The grab point is taken at the first frame of the drag, not at the press.
-sleep 0.3
-for _ in $(seq 10); do
-  xdotool mousemove_relative 10 5
-  sleep 0.05
+# Dragged by the title strip to 250, 150 with absolute pointer moves, as a
+# tablet or a remote desktop makes them: the window keeps the grab point
+# under the pointer. The grab point is taken at the first frame of the drag,
+# not at the press, so a drag that began late is made again from where the
+# window then stands.
+at_place() { read -r gx gy <<<"$(client_at "$gamewin")"; [ "$gx" -eq "$1" ] && [ "$gy" -eq "$2" ]; }
+for _ in 1 2 3; do
+  read -r gx gy <<<"$(client_at "$gamewin")"
+  xdotool mousemove $((gx + 200)) $((gy + 13))
+  xdotool mousedown 1
+  sleep 0.3
+  for step in $(seq 10); do
+    xdotool mousemove $((gx + 200 + (250 - gx) * step / 10)) $((gy + 13 + (150 - gy) * step / 10))
+    sleep 0.05
+  done
+  until_true at_place 250 150
+  xdotool mouseup 1
+  at_place 250 150 && break
 done
-sleep 0.3
-xdotool mouseup 1
-sleep 0.3
-read -r gx gy <<<"$(client_at "$gamewin")"
 echo "dragged to $gx,$gy"
-[ "$gx" -eq 250 ] && [ "$gy" -eq 150 ] || fail "the drag did not move the window to 250,150"
+at_place 250 150 || fail "the drag did not move the window to 250,150"
 
 # Full screen: the frame doubled, the largest whole factor on 1280 x 1024,
 # centred on black; the same button in the picture's place brings the
@@ -219,7 +254,7 @@ kill -0 "$pid" 2>/dev/null && fail "the window manager's close did not end the g
 wait "$pid"
 INNER
 chmod +x "$game/play.sh"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$game/play.sh" "$game" || { cat "$game/lumora.err"; exit 1; }
+on_own_xserver "$game/play.sh" "$game" "$wm" || { cat "$game/lumora.err"; exit 1; }
 
 # Quitting saved the dragged window's place; the chosen size and the scores
 # are what the headless game saved after the same play.

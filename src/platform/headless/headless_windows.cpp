@@ -2,14 +2,9 @@
 
 namespace platform::headless {
 
-namespace {
-// A framed window's client area starts below a caption and inside a border.
-constexpr Point kFrame{3, 22};
-}  // namespace
-
 WindowId HeadlessWindows::Create(const WindowDesc& desc) {
   const WindowId id = nextId_++;
-  windows_[id] = Window{desc, {desc.left, desc.top}, {desc.width, desc.height}, false, false};
+  windows_[id] = Window{desc, {desc.left, desc.top}, {desc.width, desc.height}, {false, {desc.left, desc.top}, {}}};
   return id;
 }
 
@@ -47,12 +42,50 @@ void HeadlessWindows::Hide(WindowId id) {
   }
 }
 
+void HeadlessWindows::Place(Window& w) {
+  const FrameExtents frame = w.desc.borderless ? FrameExtents{} : frame_;
+  const Rect client = PlaceClient(w.placement, frame, w.client, screen_);
+  w.position = {client.left - frame.left, client.top - frame.top};
+  w.client = {client.Width(), client.Height()};
+}
+
+void HeadlessWindows::SetFrame(FrameExtents frame) {
+  frame_ = frame;
+  for (auto& [id, w] : windows_) Place(w);
+}
+
 void HeadlessWindows::Move(WindowId id, int32_t left, int32_t top) {
-  if (Window* w = Get(id)) w->position = {left, top};
+  if (Window* w = Get(id)) {
+    w->placement.centred = false;
+    w->placement.outer = {left, top};
+    Place(*w);
+  }
+}
+
+void HeadlessWindows::CentreOnScreen(WindowId id) {
+  if (Window* w = Get(id)) {
+    w->placement.centred = true;
+    Place(*w);
+  }
 }
 
 void HeadlessWindows::Resize(WindowId id, int32_t width, int32_t height) {
-  if (Window* w = Get(id)) w->client = {width, height};
+  if (Window* w = Get(id)) {
+    w->client = {width, height};
+    w->placement.outerSize.reset();
+  }
+}
+
+void HeadlessWindows::SetOuterSize(WindowId id, int32_t width, int32_t height) {
+  if (Window* w = Get(id)) {
+    w->placement.outerSize = Size{width, height};
+    Place(*w);
+  }
+}
+
+Size HeadlessWindows::ClientSize(WindowId id) const {
+  const Window* w = Find(id);
+  return w != nullptr ? w->client : Size{};
 }
 
 void HeadlessWindows::Minimise(WindowId id) {
@@ -79,9 +112,9 @@ Point HeadlessWindows::Position(WindowId id) const {
   return w != nullptr ? w->position : Point{};
 }
 
-Point HeadlessWindows::ClientOffset(WindowId id) const {
+FrameExtents HeadlessWindows::Frame(WindowId id) const {
   const Window* w = Find(id);
-  return (w == nullptr || w->desc.borderless) ? Point{} : kFrame;
+  return (w == nullptr || w->desc.borderless) ? FrameExtents{} : frame_;
 }
 
 }  // namespace platform::headless

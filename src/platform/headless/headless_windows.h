@@ -12,8 +12,9 @@ class HeadlessWindows : public WindowService {
  public:
   struct Window {
     WindowDesc desc;
-    Point position;
+    Point position;  // outer corner
     Size client;
+    Placement placement;
     bool visible = false;
     bool minimised = false;
   };
@@ -25,12 +26,15 @@ class HeadlessWindows : public WindowService {
   void Show(WindowId id) override;
   void Hide(WindowId id) override;
   void Move(WindowId id, int32_t left, int32_t top) override;
+  void CentreOnScreen(WindowId id) override;
   void Resize(WindowId id, int32_t width, int32_t height) override;
+  void SetOuterSize(WindowId id, int32_t width, int32_t height) override;
+  Size ClientSize(WindowId id) const override;
   void Minimise(WindowId id) override;
   void Restore(WindowId id) override;
   bool IsMinimised(WindowId id) const override;
   Point Position(WindowId id) const override;
-  Point ClientOffset(WindowId id) const override;
+  FrameExtents Frame(WindowId id) const override;
   void Focus(WindowId id) override;
   bool AppActive() const override { return active_ != kNoWindow; }
   Point CursorPos() const override { return cursor_; }
@@ -40,6 +44,10 @@ class HeadlessWindows : public WindowService {
 
   void SetScreenSize(Size screen) { screen_ = screen; }
   void SetCursor(Point screen) { cursor_ = screen; }
+  // The window manager frames every framed window anew, as when it reports
+  // its frame late or another window manager takes over; each stands again
+  // where it was asked to.
+  void SetFrame(FrameExtents frame);
   // The activation leaves the program, as when the player clicks elsewhere.
   void Deactivate() { active_ = kNoWindow; }
   void Activate(WindowId id) { active_ = id; }
@@ -54,9 +62,12 @@ class HeadlessWindows : public WindowService {
 
  private:
   Window* Get(WindowId id);
+  void Place(Window& w);
 
   Size screen_;
   Point cursor_;
+  // A caption above the client area and a thin border around it.
+  FrameExtents frame_{3, 22, 3, 3};
   std::map<WindowId, Window> windows_;
   WindowId nextId_ = 1;
   WindowId active_ = kNoWindow;

@@ -38,6 +38,7 @@ bool ButtonOf(Uint8 sdlButton, MouseButton& button) {
 }  // namespace
 
 bool SdlEvents::Poll(Event& event) {
+  windows_.Settle();
   SDL_Event in;
   while (SDL_PollEvent(&in) != 0) {
     if (Translate(in, event)) return true;
@@ -45,7 +46,15 @@ bool SdlEvents::Poll(Event& event) {
   return false;
 }
 
-void SdlEvents::Wait() { SDL_WaitEvent(nullptr); }
+void SdlEvents::Wait() {
+  // The window manager's frame comes with no event of SDL's: look again now
+  // and then while a window still has to be placed.
+  while (windows_.Settling()) {
+    if (SDL_WaitEventTimeout(nullptr, 50) != 0) return;
+    windows_.Settle();
+  }
+  SDL_WaitEvent(nullptr);
+}
 
 Point SdlEvents::ToClient(WindowId id, int32_t x, int32_t y) const {
   const std::optional<FullScreenFit> fit = video_.PictureFit(id);
@@ -62,6 +71,9 @@ bool SdlEvents::Translate(const SDL_Event& in, Event& out) {
       const WindowId id = windows_.FromNative(in.window.windowID);
       if (id == kNoWindow) return false;
       if (in.window.event == SDL_WINDOWEVENT_EXPOSED) video_.Repaint(id);
+      // A framed window offers no minimise; where the window manager gives
+      // one anyway, the window comes back, since no taskbar entry would.
+      if (in.window.event == SDL_WINDOWEVENT_MINIMIZED) windows_.BringBack(id);
       if (in.window.event != SDL_WINDOWEVENT_CLOSE) return false;
       out.type = EventType::CloseRequest;
       out.window = id;

@@ -3,17 +3,16 @@
 #include <SDL.h>
 
 #include "platform/framework_error.h"
+#include "platform/sdl/x11_frame.h"
+#include "platform/sdl/x11_handles.h"
+#include "platform/sdl/x11_pointer.h"
+#include "platform/sdl/x11_window_hints.h"
 #include "platform/text_codec.h"
 
 namespace platform::sdl {
 
 namespace {
-Point Borders(SDL_Window* window) {
-  int top = 0, left = 0, bottom = 0, right = 0;
-  // Fails while no window manager has framed the window: no frame yet.
-  if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) return {};
-  return {left, top};
-}
+bool Shown(SDL_Window* window) { return (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) != 0; }
 }  // namespace
 
 SdlWindows::~SdlWindows() {
@@ -37,8 +36,13 @@ WindowId SdlWindows::Create(const WindowDesc& desc) {
   if (native == nullptr)
     native = SDL_CreateWindow(caption.c_str(), desc.left, desc.top, desc.width, desc.height, flags);
   if (native == nullptr) throw FrameworkError(std::string("SDL_CreateWindow failed: ") + SDL_GetError());
+  if (!desc.borderless) OfferMoveAndCloseOnly(native);
   const WindowId id = nextId_++;
-  windows_[id] = Window{native, desc.borderless};
+  Window& w = windows_[id];
+  w.native = native;
+  w.borderless = desc.borderless;
+  w.skipTaskbar = taskbarHidden_ && !desc.borderless;
+  w.placement.outer = {desc.left, desc.top};
   return id;
 }
 
@@ -51,6 +55,11 @@ void SdlWindows::Destroy(WindowId id) {
 }
 
 const SdlWindows::Window* SdlWindows::Find(WindowId id) const {
+  auto it = windows_.find(id);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+SdlWindows::Window* SdlWindows::Get(WindowId id) {
   auto it = windows_.find(id);
   return it == windows_.end() ? nullptr : &it->second;
 }
@@ -73,11 +82,14 @@ bool SdlWindows::Borderless(WindowId id) const {
 }
 
 void SdlWindows::Show(WindowId id) {
-  if (SDL_Window* w = Native(id)) {
-    SDL_ShowWindow(w);
-    // A window that shows takes the activation, as the game expects.
-    SDL_RaiseWindow(w);
-  }
+  Window* w = Get(id);
+  if (w == nullptr) return;
+  if (w->skipTaskbar && !Shown(w->native)) SkipTaskbar(w->native, false);
+  SDL_ShowWindow(w->native);
+  // A window that shows takes the activation, as the game expects.
+  SDL_RaiseWindow(w->native);
+  // The window manager places a window its own way as it maps it.
+  if (w->settling) StartSettling(*w);
 }
 
 void SdlWindows::Focus(WindowId id) {
@@ -93,15 +105,119 @@ void SdlWindows::Hide(WindowId id) {
   if (SDL_Window* w = Native(id)) SDL_HideWindow(w);
 }
 
+void SdlWindows::Place(Window& w) {
+  const FrameExtents frame = w.borderless ? FrameExtents{} : w.frame;
+  int width = 0, height = 0;
+  SDL_GetWindowSize(w.native, &width, &height);
+  const Rect client = PlaceClient(w.placement, frame, {width, height}, ScreenSize());
+  if (client.Width() != width || client.Height() != height)
+    SDL_SetWindowSize(w.native, client.Width(), client.Height());
+  // The window manager puts the frame's corner where the window is moved to;
+  // SDL moves by its own copy of the frame, which may lag behind ours.
+  int top = 0, left = 0, bottom = 0, right = 0;
+  SDL_GetWindowBordersSize(w.native, &top, &left, &bottom, &right);
+  SDL_SetWindowPosition(w.native, client.left - frame.left + left, client.top - frame.top + top);
+}
+
+void SdlWindows::StartSettling(Window& w) {
+  if (w.borderless) return;
+  w.settling = true;
+  w.settleUntil = SDL_GetTicks() + 3000;
+  w.corrections = 0;
+}
+
 void SdlWindows::Move(WindowId id, int32_t left, int32_t top) {
-  if (SDL_Window* w = Native(id)) {
-    const Point frame = ClientOffset(id);
-    SDL_SetWindowPosition(w, left + frame.x, top + frame.y);
-  }
+  Window* w = Get(id);
+  if (w == nullptr) return;
+  w->placement.centred = false;
+  w->placement.outer = {left, top};
+  Frame(id);
+  Place(*w);
+  StartSettling(*w);
+}
+
+void SdlWindows::CentreOnScreen(WindowId id) {
+  Window* w = Get(id);
+  if (w == nullptr) return;
+  w->placement.centred = true;
+  Frame(id);
+  Place(*w);
+  StartSettling(*w);
 }
 
 void SdlWindows::Resize(WindowId id, int32_t width, int32_t height) {
-  if (SDL_Window* w = Native(id)) SDL_SetWindowSize(w, width, height);
+  Window* w = Get(id);
+  if (w == nullptr) return;
+  w->placement.outerSize.reset();
+  SDL_SetWindowSize(w->native, width, height);
+}
+
+void SdlWindows::SetOuterSize(WindowId id, int32_t width, int32_t height) {
+  Window* w = Get(id);
+  if (w == nullptr) return;
+  w->placement.outerSize = Size{width, height};
+  Frame(id);
+  Place(*w);
+  StartSettling(*w);
+}
+
+Size SdlWindows::ClientSize(WindowId id) const {
+  SDL_Window* w = Native(id);
+  if (w == nullptr) return {};
+  int width = 0, height = 0;
+  SDL_GetWindowSize(w, &width, &height);
+  return {width, height};
+}
+
+bool SdlWindows::Settling() const {
+  for (const auto& [id, w] : windows_) {
+    if (w.settling || w.bringingBack) return true;
+  }
+  return false;
+}
+
+void SdlWindows::BringBack(WindowId id) {
+  Window* w = Get(id);
+  if (w == nullptr || w->borderless) return;
+  w->bringingBack = true;
+  w->bringBackUntil = SDL_GetTicks() + 3000;
+}
+
+void SdlWindows::KeepBringingBack(Window& w) {
+  if (SDL_TICKS_PASSED(SDL_GetTicks(), w.bringBackUntil)) {
+    w.bringingBack = false;
+  } else if (Iconic(w.native)) {
+    Deiconify(w.native);
+  } else if ((SDL_GetWindowFlags(w.native) & SDL_WINDOW_MINIMIZED) == 0) {
+    w.bringingBack = false;
+  } else if (!X11Of(w.native)) {
+    SDL_RestoreWindow(w.native);
+  }
+}
+
+void SdlWindows::Settle() {
+  for (auto& [id, w] : windows_) {
+    if (w.bringingBack) KeepBringingBack(w);
+    if (!w.settling || !Shown(w.native)) continue;
+    if (SDL_TICKS_PASSED(SDL_GetTicks(), w.settleUntil) || w.corrections >= 5) {
+      w.settling = false;
+      continue;
+    }
+    const std::optional<FrameExtents> frame = MeasuredFrame(w.native);
+    // A window manager frames a window a moment after it maps it.
+    if (!frame && WindowManagerRuns(w.native)) continue;
+    w.frame = frame.value_or(FrameExtents{});
+    int width = 0, height = 0;
+    SDL_GetWindowSize(w.native, &width, &height);
+    const Rect want = PlaceClient(w.placement, w.frame, {width, height}, ScreenSize());
+    const std::optional<Point> at = ClientOrigin(w.native);
+    if (at && *at == Point{want.left, want.top} && want.Width() == width && want.Height() == height) {
+      w.settling = false;
+      continue;
+    }
+    ++w.corrections;
+    Place(w);
+  }
 }
 
 void SdlWindows::Minimise(WindowId id) {
@@ -126,10 +242,18 @@ Point SdlWindows::Position(WindowId id) const {
   return {x - frame.x, y - frame.y};
 }
 
-Point SdlWindows::ClientOffset(WindowId id) const {
+FrameExtents SdlWindows::Frame(WindowId id) const {
   const Window* w = Find(id);
   if (w == nullptr || w->borderless) return {};
-  return Borders(w->native);
+  if (!Shown(w->native)) return w->frame;
+  if (const std::optional<FrameExtents> measured = MeasuredFrame(w->native)) {
+    w->frame = *measured;
+  } else if (!WindowManagerRuns(w->native)) {
+    int top = 0, left = 0, bottom = 0, right = 0;
+    // Off X11 SDL's own figures are all there is.
+    if (SDL_GetWindowBordersSize(w->native, &top, &left, &bottom, &right) == 0) w->frame = {left, top, right, bottom};
+  }
+  return w->frame;
 }
 
 bool SdlWindows::AppActive() const {
@@ -139,9 +263,24 @@ bool SdlWindows::AppActive() const {
   return false;
 }
 
+void SdlWindows::HideTaskbarEntry() {
+  taskbarHidden_ = true;
+  for (auto& [id, w] : windows_) {
+    if (w.borderless || w.skipTaskbar) continue;
+    w.skipTaskbar = true;
+    if (Shown(w.native)) SkipTaskbar(w.native, true);
+  }
+}
+
 Point SdlWindows::CursorPos() const {
-  int x = 0, y = 0;
-  SDL_GetGlobalMouseState(&x, &y);
+  std::optional<Point> pointer;
+  if (!windows_.empty()) pointer = PointerOnScreen(windows_.begin()->second.native);
+  if (!pointer) {
+    int x = 0, y = 0;
+    SDL_GetGlobalMouseState(&x, &y);
+    pointer = Point{x, y};
+  }
+  const int x = pointer->x, y = pointer->y;
   if (presenter_ == nullptr) return {x, y};
   // Over a window that fills the screen with a scaled picture, the pointer is
   // told in the picture's pixels, as the events are, so the game's own

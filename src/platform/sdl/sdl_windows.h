@@ -6,6 +6,7 @@
 
 #include "platform/sdl/fullscreen_fit.h"
 #include "platform/window.h"
+#include "platform/window_placement.h"
 
 struct SDL_Window;
 
@@ -36,16 +37,19 @@ class SdlWindows : public WindowService {
   void Focus(WindowId id) override;
   void Hide(WindowId id) override;
   void Move(WindowId id, int32_t left, int32_t top) override;
+  void CentreOnScreen(WindowId id) override;
   void Resize(WindowId id, int32_t width, int32_t height) override;
+  void SetOuterSize(WindowId id, int32_t width, int32_t height) override;
+  Size ClientSize(WindowId id) const override;
   void Minimise(WindowId id) override;
   void Restore(WindowId id) override;
   bool IsMinimised(WindowId id) const override;
   Point Position(WindowId id) const override;
-  Point ClientOffset(WindowId id) const override;
+  FrameExtents Frame(WindowId id) const override;
   bool AppActive() const override;
   Point CursorPos() const override;
   Size ScreenSize() const override;
-  void HideTaskbarEntry() override { taskbarHidden_ = true; }
+  void HideTaskbarEntry() override;
   void InvalidateAll() override {}
 
   void SetPresenter(WindowPresenter* presenter) { presenter_ = presenter; }
@@ -54,13 +58,33 @@ class SdlWindows : public WindowService {
   WindowId FromNative(uint32_t sdlWindowId) const;
   bool Borderless(WindowId id) const;
   bool TaskbarHidden() const { return taskbarHidden_; }
+  // Places framed windows again until each stands where it was asked, once
+  // the window manager has told its frame; called as events are taken.
+  void Settle();
+  bool Settling() const;
+  // A framed window the window manager minimised is brought back, since
+  // with no taskbar entry the player could not; done as events are taken.
+  void BringBack(WindowId id);
 
  private:
   struct Window {
     SDL_Window* native = nullptr;
     bool borderless = false;
+    bool skipTaskbar = false;
+    Placement placement;
+    // The frame as last measured; a hidden window keeps its last one.
+    mutable FrameExtents frame;
+    bool settling = false;
+    uint32_t settleUntil = 0;
+    bool bringingBack = false;
+    uint32_t bringBackUntil = 0;
+    int corrections = 0;
   };
   const Window* Find(WindowId id) const;
+  Window* Get(WindowId id);
+  void Place(Window& w);
+  void StartSettling(Window& w);
+  void KeepBringingBack(Window& w);
 
   std::map<WindowId, Window> windows_;
   WindowId nextId_ = 1;
