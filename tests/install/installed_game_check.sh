@@ -9,7 +9,7 @@ set -u
 build="$1"
 runner="$2"
 . "$(dirname "$0")/../xvfb/common.sh"
-need_tools xvfb-run xdotool import compare convert
+need_tools Xvfb xdotool import compare convert
 
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
@@ -117,7 +117,7 @@ wait "$pid" || fail "the second game ended with an error"
 [ "$(tr -d '\r' <"$state/score.log" | head -1)" = "$score" ] || fail "the second run lost the score"
 INNER
 chmod +x "$work/play.sh"
-env -u XDG_DATA_HOME HOME="$work/home" xvfb-run -a -s "-screen 0 1280x1024x24" "$work/play.sh" "$work" || exit 1
+(unset XDG_DATA_HOME && HOME="$work/home" on_own_xserver "$work/play.sh" "$work") || exit 1
 
 listing >"$work/after"
 diff "$work/before" "$work/after" >/dev/null || { echo "the game wrote into its prefix:"; diff "$work/before" "$work/after"; exit 1; }

@@ -9,7 +9,7 @@
 set -u
 build="$1"
 . "$(dirname "$0")/../xvfb/common.sh"
-need_tools cpack dpkg-deb dpkg-shlibdeps xvfb-run xdotool
+need_tools cpack dpkg-deb dpkg-shlibdeps Xvfb xdotool
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -70,8 +70,8 @@ kill -0 $pid 2>/dev/null && { echo "Escape did not end the game"; kill $pid; exi
 wait $pid
 INNER
   chmod +x "$work/play.sh"
-  env -u XDG_DATA_HOME HOME="$work/home" xvfb-run -a -s "-screen 0 1280x1024x24" \
-    "$work/play.sh" "$exe" "$(dirname "$0")/../xvfb/common.sh" || fail "the packaged game did not run"
+  (unset XDG_DATA_HOME && HOME="$work/home" on_own_xserver "$work/play.sh" "$exe" "$(dirname "$0")/../xvfb/common.sh") ||
+    fail "the packaged game did not run"
   [ -f "$work/home/.local/share/lumora/score.log" ] || fail "the packaged game made no state files"
 }
 
