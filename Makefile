@@ -3,18 +3,27 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test sanitize bench fuzz deps configure build shots clean
+.PHONY: run test sanitize bench fuzz deps play-deps configure play-configure build clean shots
 
+# `make run` needs only what builds and plays the game; everything else
+# installs the test tools too (scripts/install-deps.sh tells which is which).
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh test
+
+play-deps:
+	@scripts/install-deps.sh play
 
 configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+play-configure: play-deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: play-configure
+	@cmake --build $(BUILD) -j $(JOBS) --target lumora art default_data
 	cd $(BUILD) && ./lumora
 
 test: build

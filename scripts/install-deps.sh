@@ -1,16 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the tools need, only
-# those that are missing. Shared by every Makefile target.
+# Installs the Debian packages that are missing, in two sets:
+#   scripts/install-deps.sh play   what building and playing the game need (make run)
+#   scripts/install-deps.sh test   those and the test, benchmark and packaging tools (make test)
 set -euo pipefail
 
-packages=(
+# Building and playing: the compiler and CMake, the libraries the game links,
+# libpng for the art generator's icons, and the Japanese face the game draws
+# its text with.
+play=(
   build-essential cmake pkg-config
   libsdl2-dev libx11-dev libasound2-dev libfreetype-dev libfontconfig-dev libpng-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
+)
+# Testing: GoogleTest and Google Benchmark; clang for the fuzzer; an X
+# server, two window managers and the tools that drive and photograph the real
+# game; the validators of the desktop entry, the metainfo and the manual
+# page; dpkg-dev for the Debian package.
+test=(
+  libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-apps imagemagick openbox icewm wmctrl
+  desktop-file-utils appstream man-db groff-base dpkg-dev
 )
+
+case "${1:-test}" in
+  play) packages=("${play[@]}") ;;
+  test) packages=("${play[@]}" "${test[@]}") ;;
+  *) echo "usage: $0 [play | test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -262,3 +262,17 @@ TEST(GeneratedArt, ClickIsAShortRiffPcmWave) {
   // It fades out instead of stopping with a pop.
   EXPECT_LT(std::abs(static_cast<int16_t>(Le(w, w.size() - 2, 2))), 200);
 }
+
+TEST(GeneratedArt, DesktopIconsArePngsOfEachHicolorSize) {
+  for (const uint32_t size : {16u, 24u, 32u, 48u, 64u, 128u, 256u}) {
+    const std::vector<uint8_t> png = FileBytes(kGameDir + "ICONS/lumora-" + std::to_string(size) + ".png");
+    ASSERT_GE(png.size(), 24u) << size;
+    EXPECT_EQ(std::memcmp(png.data(), "\x89PNG\r\n\x1a\n", 8), 0) << size;
+    EXPECT_EQ(std::memcmp(png.data() + 12, "IHDR", 4), 0) << size;
+    const auto be32 = [&png](size_t at) {
+      return uint32_t{png[at]} << 24 | uint32_t{png[at + 1]} << 16 | uint32_t{png[at + 2]} << 8 | png[at + 3];
+    };
+    EXPECT_EQ(be32(16), size);
+    EXPECT_EQ(be32(20), size);
+  }
+}

@@ -31,15 +31,26 @@ inline platform::Rgb SpritePixel(int32_t x, int32_t y) {
 // the game is installed.
 class GameFolder {
  public:
-  GameFolder() {
+  // Installed instead: the executable in bin/, IMAGE/ and WAVE/ in
+  // share/lumora/, and no DATA/.
+  enum class Layout { Portable, Installed };
+
+  explicit GameFolder(Layout layout = Layout::Portable) {
     std::string pattern = (std::filesystem::temp_directory_path() / "lumora-test-XXXXXX").string();
     root_ = mkdtemp(pattern.data());
-    std::filesystem::create_directories(root_ / "IMAGE");
-    std::filesystem::create_directories(root_ / "WAVE");
+    exeFolder_ = artFolder_ = root_;
+    if (layout == Layout::Installed) {
+      exeFolder_ = root_ / "bin";
+      artFolder_ = root_ / "share/lumora";
+      std::filesystem::create_directories(exeFolder_);
+    }
+    std::filesystem::create_directories(artFolder_ / "IMAGE");
+    std::filesystem::create_directories(artFolder_ / "WAVE");
+    WriteBitmap(Image("Back.dat"), 640, 480, BackPixel);
+    WriteBitmap(Image("Effect.dat"), 640, 200, EffectPixel);
+    WriteBitmap(Image("Sprite.dat"), 100, 100, SpritePixel);
+    if (layout == Layout::Installed) return;
     std::filesystem::create_directories(root_ / "DATA");
-    WriteBitmap(root_ / "IMAGE/Back.dat", 640, 480, BackPixel);
-    WriteBitmap(root_ / "IMAGE/Effect.dat", 640, 200, EffectPixel);
-    WriteBitmap(root_ / "IMAGE/Sprite.dat", 100, 100, SpritePixel);
     WriteData("win_state.log", "123\r\n226\r\n1\r\n");
     WriteData("select_game.log", "0\r\n");
     WriteData("score.log", "0\r\n0\r\n0\r\n0\r\n");
@@ -52,8 +63,8 @@ class GameFolder {
   GameFolder& operator=(const GameFolder&) = delete;
 
   const std::filesystem::path& Root() const { return root_; }
-  std::string Exe() const { return (root_ / "lumora").string(); }
-  std::filesystem::path Image(const std::string& name) const { return root_ / "IMAGE" / name; }
+  std::string Exe() const { return (exeFolder_ / "lumora").string(); }
+  std::filesystem::path Image(const std::string& name) const { return artFolder_ / "IMAGE" / name; }
   std::filesystem::path Data(const std::string& name) const { return root_ / "DATA" / name; }
 
   void WriteData(const std::string& name, const std::string& bytes) const {
@@ -68,4 +79,6 @@ class GameFolder {
 
  private:
   std::filesystem::path root_;
+  std::filesystem::path exeFolder_;
+  std::filesystem::path artFolder_;
 };

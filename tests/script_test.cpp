@@ -7,8 +7,8 @@
 TEST(Script, ReadsEveryStepAndLeavesOutCommentsAndBlankLines) {
   const auto steps = ParseScript(
       "seed 42\n\n# the title\nstart\nframes 3\npress 10 20 right\nrelease 10 20\nclick 1 2 left\n"
-      "move 5 6   # slide\nkey 27\nshot out.png\nreturn\ndialogshot panel.png\n");
-  ASSERT_EQ(steps.size(), 11u);
+      "move 5 6   # slide\nkey 27\nshot out.png\nreturn\ndialogshot panel.png\nhidden cells.txt\n");
+  ASSERT_EQ(steps.size(), 12u);
   EXPECT_EQ(steps[0].kind, ScriptStep::Kind::Seed);
   EXPECT_EQ(steps[0].a, 42);
   EXPECT_EQ(steps[1].kind, ScriptStep::Kind::Start);
@@ -25,11 +25,13 @@ TEST(Script, ReadsEveryStepAndLeavesOutCommentsAndBlankLines) {
   EXPECT_EQ(steps[9].kind, ScriptStep::Kind::Return);
   EXPECT_EQ(steps[10].kind, ScriptStep::Kind::DialogShot);
   EXPECT_EQ(steps[10].file, "panel.png");
+  EXPECT_EQ(steps[11].kind, ScriptStep::Kind::Hidden);
+  EXPECT_EQ(steps[11].file, "cells.txt");
 }
 
 TEST(Script, ABadLineIsNamedByItsNumber) {
   const char* bad[] = {"start\nfly 1 2\n", "start\nclick 1\n", "start\nframes -1\n", "start\nclick 1 2 middle\n",
-                       "start\nkey 27 28\n", "start\nshot\n"};
+                       "start\nkey 27 28\n", "start\nshot\n", "start\nhidden\n"};
   for (const char* text : bad) {
     try {
       ParseScript(text);

@@ -56,6 +56,9 @@ std::vector<ScriptStep> ParseScript(const std::string& text) {
     } else if (word == "shot" || word == "dialogshot") {
       step.kind = word == "shot" ? ScriptStep::Kind::Shot : ScriptStep::Kind::DialogShot;
       if (!(in >> step.file)) throw std::runtime_error("line " + std::to_string(line) + ": shot needs a file name");
+    } else if (word == "hidden") {
+      step.kind = ScriptStep::Kind::Hidden;
+      if (!(in >> step.file)) throw std::runtime_error("line " + std::to_string(line) + ": hidden needs a file name");
     } else {
       throw std::runtime_error("line " + std::to_string(line) + ": unknown step '" + word + "'");
     }

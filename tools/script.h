@@ -13,9 +13,11 @@
 //   key CODE        a key by its virtual-key code (27 is Escape)
 //   shot FILE.png   the game's last frame, written as a PNG
 //   dialogshot FILE.png  the dialog's last frame
+//   hidden FILE     the hidden cells of the board in play, one "X Y" line
+//                   each, the client point a click on the cell takes
 // Blank lines and lines from '#' on are left out.
 struct ScriptStep {
-  enum class Kind { Seed, Start, Return, Frames, Press, Release, Click, Move, Key, Shot, DialogShot };
+  enum class Kind { Seed, Start, Return, Frames, Press, Release, Click, Move, Key, Shot, DialogShot, Hidden };
   Kind kind = Kind::Start;
   int64_t a = 0;
   int64_t b = 0;

@@ -10,6 +10,7 @@
 #include "script.h"
 #include "shell/program.h"
 #include "shell/satellite.h"
+#include "game/size_table.h"
 #include "game/varnix.h"
 
 namespace {
@@ -40,6 +41,19 @@ bool WriteFrame(const platform::headless::ShownFrame& frame, const ScriptStep& s
     return false;
   }
   return true;
+}
+
+// The hidden cells of the board in play as the points a click takes, so that
+// a test can solve the same board in the real game.
+bool WriteHidden(const game::GameState& state, const ScriptStep& step) {
+  if (!game::ValidSizeIndex(state.SizeIndex)) return false;
+  const game::BoardSize& size = game::SizeTable[state.SizeIndex];
+  std::ofstream out(step.file);
+  for (int32_t r = size.BoardFirst; r < size.BoardEnd; ++r)
+    for (int32_t c = size.BoardFirst; c < size.BoardEnd; ++c)
+      if (state.Board[c][r].Hidden != 0) out << 130 + 20 * c + 10 << ' ' << 50 + 20 * r + 10 << '\n';
+  if (!out) std::fprintf(stderr, "line %d: %s cannot be written\n", step.line, step.file.c_str());
+  return static_cast<bool>(out);
 }
 
 }  // namespace
@@ -121,6 +135,10 @@ int main(int argc, char** argv) {
         if (!WriteFrame(backend.video.FrameOf(window), step)) return 1;
         break;
       }
+      case ScriptStep::Kind::Hidden:
+        pump();
+        if (!WriteHidden(program.Game().State, step)) return 1;
+        break;
     }
     pump();
   }

@@ -3,6 +3,7 @@
 #include "game/board_rules.h"
 #include "platform/application.h"
 #include "platform/clock.h"
+#include "platform/data_folder.h"
 #include "sound/sound_effect.h"
 
 namespace game {
@@ -12,7 +13,7 @@ TVarnix::TVarnix(platform::Application& app)
       Screen(app.Platform().video, Id(),
              display::WindowView{Window.FullScreen, Window.GameWidth, Window.GameHeight, Window.WindowRect,
                                  Window.SourceRect},
-             platform::DirectoryOf(app.ExeName())) {}
+             platform::DataFolderOf(app.ExeName())) {}
 
 void TVarnix::FormShow() {
   Windows().HideTaskbarEntry();

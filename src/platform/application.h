@@ -52,7 +52,7 @@ class Application {
   // An error box captioned with the title, holding the error's message.
   void ShowException(const std::exception& error);
 
-  // The executable's full path; its folder holds IMAGE/, WAVE/ and DATA/.
+  // The executable's full path, from which the game's files are found.
   const std::string& ExeName() const { return exeName_; }
   void SetExeName(std::string path) { exeName_ = std::move(path); }
 

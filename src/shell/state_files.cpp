@@ -6,9 +6,11 @@
 
 #include "game/varnix.h"
 #include "platform/application.h"
+#include "platform/data_folder.h"
 #include "platform/framework_error.h"
 #include "platform/window.h"
 #include "shell/satellite.h"
+#include "shell/state_folder.h"
 
 namespace shell {
 
@@ -47,9 +49,13 @@ void SaveStateFile(platform::Application& app, const StringList& list, bool writ
 void TSatellite::ReadStateFiles() {
   FreeStateLists();
   if (Game == nullptr) return;
-  const std::string folder = platform::DirectoryOf(App().ExeName());
-  Game->WavePath = folder + "WAVE/";
-  Game->DataPath = folder + "DATA/";
+  Game->WavePath = platform::DataFolderOf(App().ExeName()) + "WAVE/";
+  const StateFolder stateFolder =
+      ChooseStateFolder(platform::DirectoryOf(App().ExeName()), CurrentUserEnvironment());
+  Game->DataPath = stateFolder.path;
+  // A folder that cannot be made stops the reading here: the game goes on
+  // with its defaults and writes nothing at quit.
+  PrepareStateFolder(stateFolder);
 
   const platform::Size screen = Windows().ScreenSize();
   LoadStateFile(WinStateList, writeWinState_, Game->DataPath + "win_state.log");

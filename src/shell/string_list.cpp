@@ -19,10 +19,6 @@ platform::FrameworkError CannotOpen(const std::string& path) {
   return platform::FrameworkError(platform::Utf8ToCp932("ﾌｧｲﾙ ") + path + platform::Utf8ToCp932(" は開けません"));
 }
 
-platform::FrameworkError CannotCreate(const std::string& path) {
-  return platform::FrameworkError(platform::Utf8ToCp932("ﾌｧｲﾙ ") + path + platform::Utf8ToCp932(" を作成できません"));
-}
-
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = write(fd, bytes.data(), bytes.size());
@@ -127,6 +123,10 @@ int32_t StrToInt(const std::string& text) {
     throw platform::FrameworkError("'" + text + platform::Utf8ToCp932("' は数値ではありません"));
   }
   return value;
+}
+
+platform::FrameworkError CannotCreate(const std::string& path) {
+  return platform::FrameworkError(platform::Utf8ToCp932("ﾌｧｲﾙ ") + path + platform::Utf8ToCp932(" を作成できません"));
 }
 
 std::string TemporaryFileFor(const std::string& path) { return path + ".tmp"; }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/framework_error.h"
+
 namespace shell {
 
 // Text lines as the state files keep them: read with CR, LF or CR LF line
@@ -34,6 +36,9 @@ class StringList {
 
 // The whole line as a decimal int32, or the framework's "not a number" error.
 int32_t StrToInt(const std::string& text);
+
+// The framework's "ﾌｧｲﾙ %s を作成できません" for `path`.
+platform::FrameworkError CannotCreate(const std::string& path);
 
 // Writes `bytes` to a temporary file beside `path`, flushes it to the disk and
 // renames it over `path`, so a crash or a full disk leaves the old file whole.

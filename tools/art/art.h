@@ -18,6 +18,10 @@ Canvas PanelPicture();
 // A picture as an 8-bit Windows bitmap with a 256-entry colour table.
 std::vector<uint8_t> Bitmap8(const Canvas& picture);
 
+// The desktop icon, size x size pixels.
+Canvas Icon(int32_t size);
+inline constexpr int32_t kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
 // WAVE/push_on.wav: a short click, as RIFF PCM bytes.
 std::vector<uint8_t> PushOnWave();
 

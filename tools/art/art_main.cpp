@@ -5,6 +5,7 @@
 
 #include "art.h"
 #include "bitmap_writer.h"
+#include "png_file.h"
 
 namespace {
 
@@ -17,6 +18,20 @@ bool WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& b
 bool WriteSheet(const std::filesystem::path& path, const art::Canvas& c) {
   WriteBitmap(path, c.Width(), c.Height(), [&c](int32_t x, int32_t y) { return c.At(x, y); });
   return std::filesystem::exists(path);
+}
+
+bool WriteIcon(const std::filesystem::path& path, const art::Canvas& c) {
+  std::vector<uint8_t> rgb;
+  rgb.reserve(static_cast<size_t>(c.Width()) * c.Height() * 3);
+  for (int32_t y = 0; y < c.Height(); ++y)
+    for (int32_t x = 0; x < c.Width(); ++x) {
+      const art::Rgb p = c.At(x, y);
+      rgb.insert(rgb.end(), {p.r, p.g, p.b});
+    }
+  std::string error;
+  if (WritePng(path.string(), c.Width(), c.Height(), rgb, error)) return true;
+  std::fprintf(stderr, "%s\n", error.c_str());
+  return false;
 }
 
 // The dialog's pictures go into the program itself as byte arrays.
@@ -41,7 +56,8 @@ bool WriteDialogSource(const std::filesystem::path& path, const std::vector<uint
 }  // namespace
 
 // Draws the game's art and sound into a game folder: IMAGE/ with the three
-// sheets, WAVE/ with the click, DIALOG/ with the dialog's two pictures; and,
+// sheets, WAVE/ with the click, DIALOG/ with the dialog's two pictures,
+// ICONS/ with the desktop icon at each size as lumora-SIZE.png; and,
 // when asked, the same two pictures as a C++ source for the program.
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {
@@ -50,7 +66,7 @@ int main(int argc, char** argv) {
   }
   const std::filesystem::path root = argv[1];
   std::error_code error;
-  for (const char* sub : {"IMAGE", "WAVE", "DIALOG"}) {
+  for (const char* sub : {"IMAGE", "WAVE", "DIALOG", "ICONS"}) {
     std::filesystem::create_directories(root / sub, error);
     if (error) {
       std::fprintf(stderr, "cannot make %s: %s\n", (root / sub).c_str(), error.message().c_str());
@@ -64,6 +80,9 @@ int main(int argc, char** argv) {
             WriteSheet(root / "IMAGE/Sprite.dat", art::SpriteSheet()) &&
             WriteBytes(root / "WAVE/push_on.wav", art::PushOnWave()) && WriteBytes(root / "DIALOG/Start.bmp", start) &&
             WriteBytes(root / "DIALOG/Panel.bmp", panel);
+  for (const int32_t size : art::kIconSizes) {
+    ok = ok && WriteIcon(root / ("ICONS/lumora-" + std::to_string(size) + ".png"), art::Icon(size));
+  }
   if (ok && argc == 3) ok = WriteDialogSource(argv[2], start, panel);
   if (!ok) {
     std::fprintf(stderr, "the art could not be written under %s\n", root.c_str());
