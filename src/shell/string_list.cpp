@@ -9,6 +9,7 @@
 
 #include "platform/application.h"
 #include "platform/framework_error.h"
+#include "platform/text/cp932.h"
 #include "platform/text_codec.h"
 
 namespace shell {
@@ -31,6 +32,13 @@ bool WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<size_t>(n));
   }
   return true;
+}
+
+// A line quoted in a message keeps its first 64 bytes, cut between
+// characters, so that a huge line still makes a short message.
+std::string Quoted(const std::string& line) {
+  if (line.size() <= 64) return line;
+  return line.substr(0, platform::Cp932CutLength(line, 64)) + "...";
 }
 
 // Removes the temporary file unless the rename has taken it.
@@ -124,7 +132,7 @@ int32_t StrToInt(const std::string& text) {
   int32_t value = 0;
   const auto [end, error] = std::from_chars(first, last, value);
   if (error != std::errc() || end != last || first == last) {
-    throw platform::FrameworkError("'" + text + platform::Utf8ToCp932("' は数値ではありません"));
+    throw platform::FrameworkError("'" + Quoted(text) + platform::Utf8ToCp932("' は数値ではありません"));
   }
   return value;
 }
