@@ -31,6 +31,7 @@ class WindowService {
   virtual void Restore(WindowId id) = 0;
   virtual bool IsMinimised(WindowId id) const = 0;
   virtual Point Position(WindowId id) const = 0;
+  virtual Size ClientSize(WindowId id) const = 0;
   // Size of the client area inside the frame (none for a borderless window).
   virtual Point ClientOffset(WindowId id) const = 0;
   // Asks for the activation for a shown window; the window system may hand

@@ -79,6 +79,11 @@ Point HeadlessWindows::Position(WindowId id) const {
   return w != nullptr ? w->position : Point{};
 }
 
+Size HeadlessWindows::ClientSize(WindowId id) const {
+  const Window* w = Find(id);
+  return w != nullptr ? w->client : Size{};
+}
+
 Point HeadlessWindows::ClientOffset(WindowId id) const {
   const Window* w = Find(id);
   return (w == nullptr || w->desc.borderless) ? Point{} : kFrame;

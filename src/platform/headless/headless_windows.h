@@ -30,6 +30,7 @@ class HeadlessWindows : public WindowService {
   void Restore(WindowId id) override;
   bool IsMinimised(WindowId id) const override;
   Point Position(WindowId id) const override;
+  Size ClientSize(WindowId id) const override;
   Point ClientOffset(WindowId id) const override;
   void Focus(WindowId id) override;
   bool AppActive() const override { return active_ != kNoWindow; }
@@ -49,6 +50,9 @@ class HeadlessWindows : public WindowService {
   WindowId ActiveWindow() const { return active_; }
 
   const Window* Find(WindowId id) const;
+  // The id the next window made will take, so that a test can queue input
+  // for an error box before it shows.
+  WindowId NextId() const { return nextId_; }
   bool TaskbarHidden() const { return taskbarHidden_; }
   int Invalidations() const { return invalidations_; }
 

@@ -38,6 +38,11 @@ bool ButtonOf(Uint8 sdlButton, MouseButton& button) {
 }  // namespace
 
 bool SdlEvents::Poll(Event& event) {
+  if (!putBack_.empty()) {
+    event = putBack_.front();
+    putBack_.pop_front();
+    return true;
+  }
   SDL_Event in;
   while (SDL_PollEvent(&in) != 0) {
     if (Translate(in, event)) return true;
@@ -45,7 +50,7 @@ bool SdlEvents::Poll(Event& event) {
   return false;
 }
 
-void SdlEvents::Wait() { SDL_WaitEvent(nullptr); }
+bool SdlEvents::Wait() { return !putBack_.empty() || SDL_WaitEvent(nullptr) != 0; }
 
 Point SdlEvents::ToClient(WindowId id, int32_t x, int32_t y) const {
   const std::optional<FullScreenFit> fit = video_.PictureFit(id);

@@ -132,6 +132,14 @@ Point SdlWindows::ClientOffset(WindowId id) const {
   return Borders(w->native);
 }
 
+Size SdlWindows::ClientSize(WindowId id) const {
+  SDL_Window* w = Native(id);
+  if (w == nullptr) return {};
+  Size size;
+  SDL_GetWindowSize(w, &size.width, &size.height);
+  return size;
+}
+
 bool SdlWindows::AppActive() const {
   for (const auto& [id, window] : windows_) {
     if ((SDL_GetWindowFlags(window.native) & SDL_WINDOW_INPUT_FOCUS) != 0) return true;

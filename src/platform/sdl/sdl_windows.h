@@ -41,6 +41,7 @@ class SdlWindows : public WindowService {
   void Restore(WindowId id) override;
   bool IsMinimised(WindowId id) const override;
   Point Position(WindowId id) const override;
+  Size ClientSize(WindowId id) const override;
   Point ClientOffset(WindowId id) const override;
   bool AppActive() const override;
   Point CursorPos() const override;
