@@ -13,14 +13,18 @@
 //   key CODE        a key by its virtual-key code (27 is Escape)
 //   shot FILE.png   the game's last frame, written as a PNG
 //   dialogshot FILE.png  the dialog's last frame
+//   boxshot FILE.png [TEXT]  the error box's client area, as the game draws
+//                   it, for TEXT (UTF-8, the rest of the line) or, without
+//                   one, for the last box the game raised
 // Blank lines and lines from '#' on are left out.
 struct ScriptStep {
-  enum class Kind { Seed, Start, Return, Frames, Press, Release, Click, Move, Key, Shot, DialogShot };
+  enum class Kind { Seed, Start, Return, Frames, Press, Release, Click, Move, Key, Shot, DialogShot, BoxShot };
   Kind kind = Kind::Start;
   int64_t a = 0;
   int64_t b = 0;
   bool right = false;
   std::string file;
+  std::string text;
   int line = 0;
 };
 
