@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 
 #include "display/display.h"
 #include "platform/bitmap/bitmap_file.h"
+#include "platform/error_box/error_icon.h"
 #include "platform/headless/headless_video.h"
 #include "shell/dialog_pictures.h"
 
@@ -213,7 +215,8 @@ TEST(GeneratedArt, DialogPicturesAreEightBitBitmapsBuiltIntoTheProgram) {
     int32_t width, height;
     uint32_t pixelBytes;
   } const pictures[] = {{"DIALOG/Start.bmp", shell::StartPictureBitmap(), 350, 200, 70400},
-                        {"DIALOG/Panel.bmp", shell::PanelPictureBitmap(), 96, 46, 4416}};
+                        {"DIALOG/Panel.bmp", shell::PanelPictureBitmap(), 96, 46, 4416},
+                        {"DIALOG/Error.bmp", platform::ErrorIconBitmap(), 32, 32, 1024}};
   for (const auto& p : pictures) {
     const std::vector<uint8_t> file = FileBytes(kGameDir + p.file);
     ASSERT_EQ(file.size(), 1078u + p.pixelBytes) << p.file;
@@ -233,6 +236,18 @@ TEST(GeneratedArt, DialogPicturesAreEightBitBitmapsBuiltIntoTheProgram) {
     for (size_t i = 1078; i < file.size(); ++i) used[file[i]] = true;
     EXPECT_GT(std::count(used.begin(), used.end(), true), 32) << p.file;
   }
+}
+
+TEST(GeneratedArt, ErrorIconIsAWhiteCrossOnARedDiscOnTheBoxsSilver) {
+  const platform::Picture icon = platform::DecodeBitmap(platform::ErrorIconBitmap());
+  auto at = [&icon](int32_t x, int32_t y) { return icon.pixels[static_cast<size_t>(y) * icon.width + x]; };
+  const platform::Rgb centre = at(16, 16), disc = at(16, 6), corner = at(0, 0);
+  EXPECT_GT(std::min({centre.r, centre.g, centre.b}), 220);
+  EXPECT_GT(disc.r, 120);
+  EXPECT_LT(std::max(disc.g, disc.b), 110);
+  EXPECT_NEAR(corner.r, 192, 8);
+  EXPECT_NEAR(corner.g, 192, 8);
+  EXPECT_NEAR(corner.b, 192, 8);
 }
 
 TEST(GeneratedArt, ClickIsAShortRiffPcmWave) {
