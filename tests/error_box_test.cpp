@@ -258,7 +258,7 @@ TEST(ErrorBoxModal, WithNoWindowOnTheScreenTheBoxIsCentredOnItAndAQuitClosesItAn
   EXPECT_EQ(t.main->presses, 1);
 }
 
-TEST(ErrorBoxModal, ABoxOverAWindowAtTheScreensEdgeStaysOnTheScreenFrameAndAll) {
+TEST(ErrorBoxLayout, ABoxOverAWindowAtTheScreensEdgeStaysOnTheScreenFrameAndAll) {
   const platform::Size box{300, 100};
   const platform::Point frame{4, 24};
   const platform::Size screen{1024, 768};
