@@ -129,40 +129,15 @@ TEST(Dialog, TabMovesTheFocusAndEnterOrSpacePressesTheFocusedButton) {
 
 }  // namespace
 
-TEST(Dialog, AfterAStateFileErrorTheDialogIsDrawnWholeAndTheBoxStandsOverIt) {
+TEST(Dialog, AfterAStateFileErrorTheDialogIsDrawnWholeBehindTheBox) {
   GameFolder folder;
   std::filesystem::remove(folder.Data("win_state.log"));
   Player player(folder);
   shell::TSatellite& dialog = player.Dialog();
   ASSERT_EQ(player.backend.boxes.Shown().size(), 1u);
   EXPECT_EQ(player.backend.boxes.Shown()[0].owner, dialog.Id());
-  const auto& frame = player.backend.video.FrameOf(dialog.Id());
-  ASSERT_EQ(frame.size, (platform::Size{390, 283}));
+  ASSERT_EQ(player.backend.video.FrameOf(dialog.Id()).size, (platform::Size{390, 283}));
   EXPECT_EQ(Differences(player, Decoded(shell::StartPictureBitmap(), 20, 20), {20, 20, 370, 220}), 0);
   EXPECT_EQ(Differences(player, Drawn(dialog.Button_Ok), dialog.Button_Ok.place), 0);
   EXPECT_EQ(Differences(player, Drawn(dialog.Button_Cancel), dialog.Button_Cancel.place), 0);
-}
-
-TEST(Dialog, TheStartUpBoxTakesTheKeysWhileUpAndTheDialogWasDrawnBeforeIt) {
-  GameFolder folder;
-  std::filesystem::remove(folder.Data("win_state.log"));
-  platform::headless::HeadlessBackend backend;
-  backend.boxes.ShowBoxes(true);
-  shell::Program program(backend.services, folder.Exe());
-  // The dialog and the game form come first, then the box.
-  const platform::WindowId box = backend.windows.NextId() + 2;
-  // Enter over the box closes it and does not reach the dialog's start button.
-  backend.events.Push({EventType::KeyDown, box, platform::MouseButton::Left, 0, 0, platform::kKeyReturn, 0});
-  program.Start();
-  ASSERT_EQ(backend.boxes.Shown().size(), 1u);
-  EXPECT_EQ(backend.boxes.Shown()[0].window, box);
-  EXPECT_EQ(backend.boxes.Shown()[0].end, platform::BoxEnd::Answered);
-  EXPECT_FALSE(program.Satellite().PanelLayout());
-  EXPECT_EQ(backend.video.FrameOf(program.Satellite().Id()).count, 1);
-  // Centred over the dialog's client area.
-  const platform::Rect dialogAt = backend.video.FrameOf(program.Satellite().Id()).screen;
-  const platform::Rect boxAt = backend.video.FrameOf(box).screen;
-  EXPECT_NEAR(boxAt.left + boxAt.right, dialogAt.left + dialogAt.right, 1);
-  EXPECT_NEAR(boxAt.top + boxAt.bottom, dialogAt.top + dialogAt.bottom, 1);
-  EXPECT_EQ(backend.windows.ActiveWindow(), program.Satellite().Id());
 }
