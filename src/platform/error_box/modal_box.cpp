@@ -52,14 +52,22 @@ BoxRun RunErrorBox(WindowService& windows, EventService& events, VideoService& v
   run.window = windows.Create({caption, origin.x, origin.y, box.client.width, box.client.height, false});
   windows.Show(run.window);
   windows.Focus(run.window);
-  // Placed again now that the window is framed and its frame is known.
-  const Point frame = windows.ClientOffset(run.window);
-  origin = BoxClientOrigin(box.client, over, screen, frame);
-  windows.Move(run.window, origin.x - frame.x, origin.y - frame.y);
 
   Surface surface(box.client.width, box.client.height, video.DisplayFormat());
-  Present(windows, video, run.window, box, surface);
+  Point frame = windows.ClientOffset(run.window);
+  auto place = [&] {
+    origin = BoxClientOrigin(box.client, over, screen, frame);
+    windows.Move(run.window, origin.x - frame.x, origin.y - frame.y);
+    Present(windows, video, run.window, box, surface);
+  };
+  place();
   for (;;) {
+    // The window manager may tell the frame only after the window shows:
+    // placed again then, the client area stays centred.
+    if (const Point now = windows.ClientOffset(run.window); now != frame) {
+      frame = now;
+      place();
+    }
     Event event;
     if (!events.Poll(event)) {
       if (events.Wait()) continue;
