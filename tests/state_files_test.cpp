@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -336,7 +337,7 @@ TEST(StringList, AQuotedLongLineIsCutAfter64BytesBetweenCharacters) {
   EXPECT_EQ(ErrorOf([&whole] { shell::StrToInt(whole); }), "'" + whole + "' は数値ではありません");
 }
 
-TEST(StateFiles, AHugeOneLineScoreLogIsReadAndReportedInShortAndTheGameGoesOn) {
+TEST(StateFiles, AHugeOneLineScoreLogOrAPipeIsReportedInShortAndTheGameGoesOn) {
   GameFolder folder;
   folder.WriteData("score.log", std::string(8 << 20, '9'));
   Player player(folder);
@@ -346,4 +347,11 @@ TEST(StateFiles, AHugeOneLineScoreLogIsReadAndReportedInShortAndTheGameGoesOn) {
   player.Frames(2);
   player.Key(27);
   EXPECT_TRUE(player.Ended());
+
+  // A pipe with no writer would keep the reader waiting for ever.
+  GameFolder piped;
+  std::filesystem::remove(piped.Data("score.log"));
+  ASSERT_EQ(mkfifo(piped.Data("score.log").c_str(), 0600), 0);
+  Player waiting(piped);
+  EXPECT_EQ(BoxText(waiting, 0), "ﾌｧｲﾙ " + piped.Data("score.log").string() + " は開けません");
 }

@@ -103,15 +103,21 @@ std::string StringList::Text() const {
 }
 
 void StringList::LoadFromFile(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Only a plain file is read: a pipe or a device could keep the game
+  // waiting, or reading, for ever. Opening does not wait for a pipe's writer.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) throw CannotOpen(path);
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    throw CannotOpen(path);
+  }
   std::string bytes;
   char buffer[4096];
   for (;;) {
     const ssize_t n = read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
-      // A directory opens but does not read.
       close(fd);
       throw CannotOpen(path);
     }
