@@ -205,6 +205,10 @@ TEST(ErrorBoxModal, TheCallReturnsAtTheEventThatClosesTheBoxAndTheOtherWindowsGe
   t.FailWith(*t.other, {Key(box, 'A'), Key(box, platform::kKeyTab)});
   EXPECT_EQ(t.backend.boxes.Shown()[0].end, platform::BoxEnd::NoMoreInput);
   EXPECT_EQ(t.backend.boxes.Shown()[0].owner, t.other->Id());
+  // An idle handler's error stands over the form the handler works for.
+  t.app.SetOnIdle([](bool&) { throw platform::FrameworkError("idle"); }, t.main);
+  t.app.HandleMessage();
+  EXPECT_EQ(t.backend.boxes.Shown().at(1).owner, t.main->Id());
 }
 
 TEST(ErrorBoxModal, WithNoWindowOnTheScreenTheBoxIsCentredOnItAndAQuitClosesItAndEndsTheLoop) {
