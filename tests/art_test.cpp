@@ -8,6 +8,7 @@
 
 #include "display/display.h"
 #include "platform/bitmap/bitmap_file.h"
+#include "platform/error_box/error_icon.h"
 #include "platform/headless/headless_video.h"
 #include "shell/dialog_pictures.h"
 
@@ -213,7 +214,8 @@ TEST(GeneratedArt, DialogPicturesAreEightBitBitmapsBuiltIntoTheProgram) {
     int32_t width, height;
     uint32_t pixelBytes;
   } const pictures[] = {{"DIALOG/Start.bmp", shell::StartPictureBitmap(), 350, 200, 70400},
-                        {"DIALOG/Panel.bmp", shell::PanelPictureBitmap(), 96, 46, 4416}};
+                        {"DIALOG/Panel.bmp", shell::PanelPictureBitmap(), 96, 46, 4416},
+                        {"DIALOG/Error.bmp", platform::ErrorIconBitmap(), 32, 32, 1024}};
   for (const auto& p : pictures) {
     const std::vector<uint8_t> file = FileBytes(kGameDir + p.file);
     ASSERT_EQ(file.size(), 1078u + p.pixelBytes) << p.file;

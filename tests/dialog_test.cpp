@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/bitmap/bitmap_file.h"
 #include "platform/draw/color.h"
 #include "player.h"
@@ -126,3 +128,16 @@ TEST(Dialog, TabMovesTheFocusAndEnterOrSpacePressesTheFocusedButton) {
 }
 
 }  // namespace
+
+TEST(Dialog, AfterAStateFileErrorTheDialogIsDrawnWholeBehindTheBox) {
+  GameFolder folder;
+  std::filesystem::remove(folder.Data("win_state.log"));
+  Player player(folder);
+  shell::TSatellite& dialog = player.Dialog();
+  ASSERT_EQ(player.backend.boxes.Shown().size(), 1u);
+  EXPECT_EQ(player.backend.boxes.Shown()[0].owner, dialog.Id());
+  ASSERT_EQ(player.backend.video.FrameOf(dialog.Id()).size, (platform::Size{390, 283}));
+  EXPECT_EQ(Differences(player, Decoded(shell::StartPictureBitmap(), 20, 20), {20, 20, 370, 220}), 0);
+  EXPECT_EQ(Differences(player, Drawn(dialog.Button_Ok), dialog.Button_Ok.place), 0);
+  EXPECT_EQ(Differences(player, Drawn(dialog.Button_Cancel), dialog.Button_Cancel.place), 0);
+}

@@ -41,3 +41,14 @@ TEST(Script, ABadLineIsNamedByItsNumber) {
     }
   }
 }
+
+TEST(Script, ABoxShotTakesTheRestOfItsLineAsTheText) {
+  const auto steps = ParseScript("boxshot box.png\nboxshot given.png ﾌｧｲﾙ /a b/c は開けません  \n");
+  ASSERT_EQ(steps.size(), 2u);
+  EXPECT_EQ(steps[0].kind, ScriptStep::Kind::BoxShot);
+  EXPECT_EQ(steps[0].file, "box.png");
+  EXPECT_EQ(steps[0].text, "");
+  EXPECT_EQ(steps[1].file, "given.png");
+  EXPECT_EQ(steps[1].text, "ﾌｧｲﾙ /a b/c は開けません");
+  EXPECT_THROW(ParseScript("boxshot\n"), std::runtime_error);
+}

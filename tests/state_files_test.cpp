@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -323,4 +324,34 @@ TEST(StateFiles, AFileThatCannotBeSavedIsReportedAndTheOthersAndTheQuitGoAhead) 
   EXPECT_EQ(folder.ReadData("win_state.log"), "123\r\n226\r\n1\r\n");
   EXPECT_EQ(folder.ReadData("select_game.log"), "3\r\n");
   EXPECT_EQ(folder.ReadData("score.log"), "1\r\n2\r\n3\r\n4\r\n");
+}
+
+TEST(StringList, AQuotedLongLineIsCutAfter64BytesBetweenCharacters) {
+  // 1 + 31 * 2 bytes end at 63; the next character would reach byte 65.
+  std::string line = "7";
+  for (int i = 0; i < 40; ++i) line += platform::Utf8ToCp932("数");
+  const std::string cut = ErrorOf([&line] { shell::StrToInt(line); });
+  EXPECT_EQ(cut, "'" + platform::Cp932ToUtf8(line.substr(0, 63)) + "...' は数値ではありません");
+  // Exactly 64 bytes are quoted whole.
+  const std::string whole(64, 'x');
+  EXPECT_EQ(ErrorOf([&whole] { shell::StrToInt(whole); }), "'" + whole + "' は数値ではありません");
+}
+
+TEST(StateFiles, AHugeOneLineScoreLogOrAPipeIsReportedInShortAndTheGameGoesOn) {
+  GameFolder folder;
+  folder.WriteData("score.log", std::string(8 << 20, '9'));
+  Player player(folder);
+  ASSERT_EQ(player.backend.boxes.Shown().size(), 1u);
+  EXPECT_EQ(BoxText(player, 0), "'" + std::string(64, '9') + "...' は数値ではありません");
+  player.StartGame();
+  player.Frames(2);
+  player.Key(27);
+  EXPECT_TRUE(player.Ended());
+
+  // A pipe with no writer would keep the reader waiting for ever.
+  GameFolder piped;
+  std::filesystem::remove(piped.Data("score.log"));
+  ASSERT_EQ(mkfifo(piped.Data("score.log").c_str(), 0600), 0);
+  Player waiting(piped);
+  EXPECT_EQ(BoxText(waiting, 0), "ﾌｧｲﾙ " + piped.Data("score.log").string() + " は開けません");
 }

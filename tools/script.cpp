@@ -59,6 +59,11 @@ std::vector<ScriptStep> ParseScript(const std::string& text) {
     } else if (word == "hidden") {
       step.kind = ScriptStep::Kind::Hidden;
       if (!(in >> step.file)) throw std::runtime_error("line " + std::to_string(line) + ": hidden needs a file name");
+    } else if (word == "boxshot") {
+      step.kind = ScriptStep::Kind::BoxShot;
+      if (!(in >> step.file)) throw std::runtime_error("line " + std::to_string(line) + ": shot needs a file name");
+      std::getline(in >> std::ws, step.text);
+      while (!step.text.empty() && (step.text.back() == ' ' || step.text.back() == '\r')) step.text.pop_back();
     } else {
       throw std::runtime_error("line " + std::to_string(line) + ": unknown step '" + word + "'");
     }

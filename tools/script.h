@@ -15,14 +15,18 @@
 //   dialogshot FILE.png  the dialog's last frame
 //   hidden FILE     the hidden cells of the board in play, one "X Y" line
 //                   each, the client point a click on the cell takes
+//   boxshot FILE.png [TEXT]  the error box's client area, as the game draws
+//                   it, for TEXT (UTF-8, the rest of the line) or, without
+//                   one, for the last box the game raised
 // Blank lines and lines from '#' on are left out.
 struct ScriptStep {
-  enum class Kind { Seed, Start, Return, Frames, Press, Release, Click, Move, Key, Shot, DialogShot, Hidden };
+  enum class Kind { Seed, Start, Return, Frames, Press, Release, Click, Move, Key, Shot, DialogShot, Hidden, BoxShot };
   Kind kind = Kind::Start;
   int64_t a = 0;
   int64_t b = 0;
   bool right = false;
   std::string file;
+  std::string text;
   int line = 0;
 };
 

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/error_box/modal_box.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/sdl/rgb565.h"
 #include "platform/text_codec.h"
@@ -21,22 +22,19 @@ int64_t SeedOf(const std::vector<ScriptStep>& steps) {
   return 1'700'000'000;
 }
 
-bool WriteFrame(const platform::headless::ShownFrame& frame, const ScriptStep& step) {
-  if (frame.count == 0) {
-    std::fprintf(stderr, "line %d: that window has shown no frame yet\n", step.line);
-    return false;
-  }
-  std::vector<uint8_t> rgb(static_cast<size_t>(frame.size.width) * frame.size.height * 3);
-  for (int32_t y = 0; y < frame.size.height; ++y)
-    for (int32_t x = 0; x < frame.size.width; ++x) {
-      const platform::Rgb c = platform::sdl::Expand565(frame.Pixel(x, y));
-      uint8_t* out = rgb.data() + (static_cast<size_t>(y) * frame.size.width + x) * 3;
+template <typename PixelAt>
+bool Write565(int32_t width, int32_t height, PixelAt pixelAt, const std::string& file) {
+  std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
+  for (int32_t y = 0; y < height; ++y)
+    for (int32_t x = 0; x < width; ++x) {
+      const platform::Rgb c = platform::sdl::Expand565(pixelAt(x, y));
+      uint8_t* out = rgb.data() + (static_cast<size_t>(y) * width + x) * 3;
       out[0] = c.r;
       out[1] = c.g;
       out[2] = c.b;
     }
   std::string error;
-  if (!WritePng(step.file, frame.size.width, frame.size.height, rgb, error)) {
+  if (!WritePng(file, width, height, rgb, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return false;
   }
@@ -54,6 +52,25 @@ bool WriteHidden(const game::GameState& state, const ScriptStep& step) {
       if (state.Board[c][r].Hidden != 0) out << 130 + 20 * c + 10 << ' ' << 50 + 20 * r + 10 << '\n';
   if (!out) std::fprintf(stderr, "line %d: %s cannot be written\n", step.line, step.file.c_str());
   return static_cast<bool>(out);
+}
+
+bool WriteFrame(const platform::headless::ShownFrame& frame, const ScriptStep& step) {
+  if (frame.count == 0) {
+    std::fprintf(stderr, "line %d: that window has shown no frame yet\n", step.line);
+    return false;
+  }
+  return Write565(frame.size.width, frame.size.height, [&frame](int32_t x, int32_t y) { return frame.Pixel(x, y); },
+                  step.file);
+}
+
+// The box drawn as the game draws it on a screen of the given size.
+bool WriteBox(const std::string& cp932Text, platform::Size screen, const ScriptStep& step) {
+  const auto font = platform::ErrorBoxFont();
+  const platform::ErrorBox box = platform::MakeErrorBox(cp932Text, *font, platform::ErrorIcon(), screen);
+  platform::Surface surface(box.client.width, box.client.height, platform::PixelFormat::Rgb565());
+  box.Draw(surface);
+  return Write565(box.client.width, box.client.height,
+                  [&surface](int32_t x, int32_t y) { return surface.Pixel(x, y); }, step.file);
 }
 
 }  // namespace
@@ -139,6 +156,17 @@ int main(int argc, char** argv) {
         pump();
         if (!WriteHidden(program.Game().State, step)) return 1;
         break;
+      case ScriptStep::Kind::BoxShot: {
+        pump();
+        if (step.text.empty() && backend.boxes.Shown().empty()) {
+          std::fprintf(stderr, "line %d: no error box has been raised yet\n", step.line);
+          return 1;
+        }
+        const std::string message =
+            step.text.empty() ? backend.boxes.Shown().back().text : platform::Utf8ToCp932(step.text);
+        if (!WriteBox(message, backend.windows.ScreenSize(), step)) return 1;
+        break;
+      }
     }
     pump();
   }

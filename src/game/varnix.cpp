@@ -49,7 +49,7 @@ void TVarnix::FormShow() {
   SeedRandom(Rng, static_cast<uint32_t>(App().Platform().clock.NowSeconds()));
   InitDisplay();
   DetectPixelFormat();
-  App().SetOnIdle([this](bool& done) { IdleStep(done); });
+  App().SetOnIdle([this](bool& done) { IdleStep(done); }, this);
 }
 
 void TVarnix::ToggleCell(int32_t X, int32_t Y) {

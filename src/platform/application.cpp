@@ -20,23 +20,25 @@ void Application::Initialize() {
 
 bool Application::Active() const { return backend_.windows.AppActive(); }
 
-void Application::ShowException(const std::exception& error) {
-  backend_.boxes.ShowError(title_, error.what());
+void Application::ShowException(const std::exception& error, const Form* raisedBy) {
+  const bool onScreen =
+      raisedBy != nullptr && raisedBy->Visible() && raisedBy->GetWindowState() != WindowState::Minimised;
+  backend_.boxes.ShowError(onScreen ? raisedBy->Id() : kNoWindow, title_, error.what());
 }
 
 template <typename Fn>
-bool Application::Guarded(Fn&& fn) {
+bool Application::Guarded(const Form* form, Fn&& fn) {
   try {
     fn();
     return true;
   } catch (const std::exception& error) {
-    ShowException(error);
+    ShowException(error, form);
     return false;
   }
 }
 
 void Application::ShowMainForm() {
-  if (Form* main = MainForm()) Guarded([main] { main->Show(); });
+  if (Form* main = MainForm()) Guarded(main, [main] { main->Show(); });
 }
 
 void Application::Run() {
@@ -66,19 +68,19 @@ void Application::Idle() {
     return;
   }
   bool done = true;
-  if (!Guarded([this, &done] { onIdle_(done); })) done = true;
+  if (!Guarded(idleOwner_, [this, &done] { onIdle_(done); })) done = true;
   waitBeforeIdle_ = done;
 }
 
 void Application::Dispatch(const Event& event) {
   if (event.type == EventType::Quit) {
-    if (Form* main = MainForm()) Guarded([main] { main->FormCloseRequest(); });
+    if (Form* main = MainForm()) Guarded(main, [main] { main->FormCloseRequest(); });
     else terminated_ = true;
     return;
   }
   for (auto& form : forms_) {
     if (form->Id() == event.window) {
-      Guarded([&form, &event] { form->Dispatch(event); });
+      Guarded(form.get(), [&form, &event] { form->Dispatch(event); });
       return;
     }
   }

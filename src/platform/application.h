@@ -37,7 +37,11 @@ class Application {
   }
   Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
 
-  void SetOnIdle(IdleHandler handler) { onIdle_ = std::move(handler); }
+  // `owner` is the form the handler works for; its errors show over it.
+  void SetOnIdle(IdleHandler handler, const Form* owner = nullptr) {
+    onIdle_ = std::move(handler);
+    idleOwner_ = owner;
+  }
   bool Active() const;
 
   // Shows the main window (its show handler guarded), then turns the loop
@@ -49,8 +53,9 @@ class Application {
   bool Terminated() const { return terminated_; }
   void Terminate() { terminated_ = true; }
 
-  // An error box captioned with the title, holding the error's message.
-  void ShowException(const std::exception& error);
+  // An error box captioned with the title, holding the error's message,
+  // centred over the form that raised it while that form is on the screen.
+  void ShowException(const std::exception& error, const Form* raisedBy = nullptr);
 
   // The executable's full path, from which the game's files are found.
   const std::string& ExeName() const { return exeName_; }
@@ -61,15 +66,17 @@ class Application {
  private:
   void Dispatch(const Event& event);
   void Idle();
-  // Runs a handler; an error it raises is shown and the program goes on.
+  // Runs a handler of `form`; an error it raises is shown and the program
+  // goes on.
   template <typename Fn>
-  bool Guarded(Fn&& fn);
+  bool Guarded(const Form* form, Fn&& fn);
 
   Backend& backend_;
   std::string title_;
   std::string exeName_;
   std::vector<std::unique_ptr<Form>> forms_;
   IdleHandler onIdle_;
+  const Form* idleOwner_ = nullptr;
   bool terminated_ = false;
   bool waitBeforeIdle_ = false;
 };

@@ -49,8 +49,11 @@ class EventService {
   virtual ~EventService() = default;
   // Takes the next pending event, if any, without waiting.
   virtual bool Poll(Event& event) = 0;
-  // Blocks until an event is pending.
-  virtual void Wait() = 0;
+  // Blocks until an event is pending; false when none can come any more.
+  virtual bool Wait() = 0;
+  // Hands an event that a modal loop took but does not answer back to the
+  // main loop: the next Poll returns it.
+  virtual void PutBack(const Event& event) = 0;
 };
 
 }  // namespace platform

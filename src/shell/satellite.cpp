@@ -112,12 +112,14 @@ void TSatellite::Repaint() {
 }
 
 void TSatellite::FormShow() {
+  // Drawn first, so that the dialog stands whole behind the box of a state
+  // file that cannot be read.
+  Repaint();
   // Later showings are the focus-lost panel; the state files are read once.
   if (!shownBefore_) {
     shownBefore_ = true;
     ReadStateFiles();
   }
-  Repaint();
 }
 
 void TSatellite::FormMouseDown(platform::MouseButton Button, platform::ShiftState, int32_t X, int32_t Y) {

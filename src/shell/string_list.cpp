@@ -9,6 +9,7 @@
 
 #include "platform/application.h"
 #include "platform/framework_error.h"
+#include "platform/text/cp932.h"
 #include "platform/text_codec.h"
 
 namespace shell {
@@ -27,6 +28,13 @@ bool WriteAll(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<size_t>(n));
   }
   return true;
+}
+
+// A line quoted in a message keeps its first 64 bytes, cut between
+// characters, so that a huge line still makes a short message.
+std::string Quoted(const std::string& line) {
+  if (line.size() <= 64) return line;
+  return line.substr(0, platform::Cp932CutLength(line, 64)) + "...";
 }
 
 // Removes the temporary file unless the rename has taken it.
@@ -91,15 +99,21 @@ std::string StringList::Text() const {
 }
 
 void StringList::LoadFromFile(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Only a plain file is read: a pipe or a device could keep the game
+  // waiting, or reading, for ever. Opening does not wait for a pipe's writer.
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) throw CannotOpen(path);
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    throw CannotOpen(path);
+  }
   std::string bytes;
   char buffer[4096];
   for (;;) {
     const ssize_t n = read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
-      // A directory opens but does not read.
       close(fd);
       throw CannotOpen(path);
     }
@@ -120,7 +134,7 @@ int32_t StrToInt(const std::string& text) {
   int32_t value = 0;
   const auto [end, error] = std::from_chars(first, last, value);
   if (error != std::errc() || end != last || first == last) {
-    throw platform::FrameworkError("'" + text + platform::Utf8ToCp932("' は数値ではありません"));
+    throw platform::FrameworkError("'" + Quoted(text) + platform::Utf8ToCp932("' は数値ではありません"));
   }
   return value;
 }

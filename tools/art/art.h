@@ -15,6 +15,8 @@ Canvas SpriteSheet();
 // The companion dialog's start picture (350 x 200) and panel picture (96 x 46).
 Canvas StartPicture();
 Canvas PanelPicture();
+// The error box's icon, 32 x 32, on the box's silver.
+Canvas ErrorIcon();
 // A picture as an 8-bit Windows bitmap with a 256-entry colour table.
 std::vector<uint8_t> Bitmap8(const Canvas& picture);
 

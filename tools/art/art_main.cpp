@@ -34,18 +34,19 @@ bool WriteIcon(const std::filesystem::path& path, const art::Canvas& c) {
   return false;
 }
 
+void WriteArray(std::ofstream& out, const char* name, const std::vector<uint8_t>& bytes) {
+  out << "const uint8_t " << name << "[" << bytes.size() << "] = {";
+  for (size_t i = 0; i < bytes.size(); ++i) out << (i % 24 == 0 ? "\n    " : "") << unsigned{bytes[i]} << ",";
+  out << "\n};\n\n";
+}
+
 // The dialog's pictures go into the program itself as byte arrays.
 bool WriteDialogSource(const std::filesystem::path& path, const std::vector<uint8_t>& start,
                        const std::vector<uint8_t>& panel) {
   std::ofstream out(path);
   out << "#include \"shell/dialog_pictures.h\"\n\nnamespace shell {\n\nnamespace {\n\n";
-  auto array = [&out](const char* name, const std::vector<uint8_t>& bytes) {
-    out << "const uint8_t " << name << "[" << bytes.size() << "] = {";
-    for (size_t i = 0; i < bytes.size(); ++i) out << (i % 24 == 0 ? "\n    " : "") << unsigned{bytes[i]} << ",";
-    out << "\n};\n\n";
-  };
-  array("kStart", start);
-  array("kPanel", panel);
+  WriteArray(out, "kStart", start);
+  WriteArray(out, "kPanel", panel);
   out << "}  // namespace\n\n"
       << "std::span<const uint8_t> StartPictureBitmap() { return kStart; }\n"
       << "std::span<const uint8_t> PanelPictureBitmap() { return kPanel; }\n\n"
@@ -53,15 +54,27 @@ bool WriteDialogSource(const std::filesystem::path& path, const std::vector<uint
   return static_cast<bool>(out);
 }
 
+// So does the error box's icon, for the platform's error box.
+bool WriteIconSource(const std::filesystem::path& path, const std::vector<uint8_t>& icon) {
+  std::ofstream out(path);
+  out << "#include \"platform/error_box/error_icon.h\"\n\nnamespace platform {\n\nnamespace {\n\n";
+  WriteArray(out, "kIcon", icon);
+  out << "}  // namespace\n\n"
+      << "std::span<const uint8_t> ErrorIconBitmap() { return kIcon; }\n\n"
+      << "}  // namespace platform\n";
+  return static_cast<bool>(out);
+}
+
 }  // namespace
 
 // Draws the game's art and sound into a game folder: IMAGE/ with the three
-// sheets, WAVE/ with the click, DIALOG/ with the dialog's two pictures,
-// ICONS/ with the desktop icon at each size as lumora-SIZE.png; and,
-// when asked, the same two pictures as a C++ source for the program.
+// sheets, WAVE/ with the click, DIALOG/ with the dialog's two pictures and
+// the error icon, ICONS/ with the desktop icon at each size as
+// lumora-SIZE.png; and, when asked, the pictures and the icon as C++ sources
+// for the program.
 int main(int argc, char** argv) {
-  if (argc != 2 && argc != 3) {
-    std::fprintf(stderr, "usage: %s GAME-FOLDER [DIALOG-SOURCE.cpp]\n", argv[0]);
+  if (argc != 2 && argc != 4) {
+    std::fprintf(stderr, "usage: %s GAME-FOLDER [DIALOG-SOURCE.cpp ICON-SOURCE.cpp]\n", argv[0]);
     return 2;
   }
   const std::filesystem::path root = argv[1];
@@ -75,15 +88,16 @@ int main(int argc, char** argv) {
   }
   const std::vector<uint8_t> start = art::Bitmap8(art::StartPicture());
   const std::vector<uint8_t> panel = art::Bitmap8(art::PanelPicture());
+  const std::vector<uint8_t> icon = art::Bitmap8(art::ErrorIcon());
   bool ok = WriteSheet(root / "IMAGE/Back.dat", art::BackSheet()) &&
             WriteSheet(root / "IMAGE/Effect.dat", art::EffectSheet()) &&
             WriteSheet(root / "IMAGE/Sprite.dat", art::SpriteSheet()) &&
             WriteBytes(root / "WAVE/push_on.wav", art::PushOnWave()) && WriteBytes(root / "DIALOG/Start.bmp", start) &&
-            WriteBytes(root / "DIALOG/Panel.bmp", panel);
+            WriteBytes(root / "DIALOG/Panel.bmp", panel) && WriteBytes(root / "DIALOG/Error.bmp", icon);
   for (const int32_t size : art::kIconSizes) {
     ok = ok && WriteIcon(root / ("ICONS/lumora-" + std::to_string(size) + ".png"), art::Icon(size));
   }
-  if (ok && argc == 3) ok = WriteDialogSource(argv[2], start, panel);
+  if (ok && argc == 4) ok = WriteDialogSource(argv[2], start, panel) && WriteIconSource(argv[3], icon);
   if (!ok) {
     std::fprintf(stderr, "the art could not be written under %s\n", root.c_str());
     return 1;

@@ -19,8 +19,8 @@ struct HeadlessBackend {
   HeadlessEvents events{windows};
   HeadlessClock clock;
   HeadlessSound sound;
-  HeadlessMessageBoxes boxes;
   HeadlessVideo video;
+  HeadlessMessageBoxes boxes{windows, events, video};
   Backend services{windows, events, clock, sound, boxes, video};
 };
 

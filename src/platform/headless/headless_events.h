@@ -15,8 +15,13 @@ class HeadlessEvents : public EventService {
   explicit HeadlessEvents(HeadlessWindows& windows) : windows_(windows) {}
 
   bool Poll(Event& event) override;
-  // Nothing blocks here: a test that waits with no event pending goes on.
-  void Wait() override { ++waits_; }
+  // Nothing blocks here: a test that waits with no event pending goes on,
+  // told that no event will come.
+  bool Wait() override {
+    ++waits_;
+    return !queue_.empty();
+  }
+  void PutBack(const Event& event) override { queue_.push_front(event); }
 
   void Push(const Event& event) { queue_.push_back(event); }
   bool Empty() const { return queue_.empty(); }

@@ -57,6 +57,9 @@ class HeadlessWindows : public WindowService {
   WindowId ActiveWindow() const { return active_; }
 
   const Window* Find(WindowId id) const;
+  // The id the next window made will take, so that a test can queue input
+  // for an error box before it shows.
+  WindowId NextId() const { return nextId_; }
   bool TaskbarHidden() const { return taskbarHidden_; }
   int Invalidations() const { return invalidations_; }
 

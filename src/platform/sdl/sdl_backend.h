@@ -24,7 +24,7 @@ struct SdlBackend {
   SdlEvents events{windows, video};
   SdlClock clock;
   SdlSound sound;
-  SdlMessageBoxes boxes;
+  SdlMessageBoxes boxes{windows, events, video};
   Backend services{windows, events, clock, sound, boxes, video};
 };
 

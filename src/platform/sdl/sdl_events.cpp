@@ -39,6 +39,11 @@ bool ButtonOf(Uint8 sdlButton, MouseButton& button) {
 
 bool SdlEvents::Poll(Event& event) {
   windows_.Settle();
+  if (!putBack_.empty()) {
+    event = putBack_.front();
+    putBack_.pop_front();
+    return true;
+  }
   SDL_Event in;
   while (SDL_PollEvent(&in) != 0) {
     if (Translate(in, event)) return true;
@@ -46,14 +51,15 @@ bool SdlEvents::Poll(Event& event) {
   return false;
 }
 
-void SdlEvents::Wait() {
+bool SdlEvents::Wait() {
+  if (!putBack_.empty()) return true;
   // The window manager's frame comes with no event of SDL's: look again now
   // and then while a window still has to be placed.
   while (windows_.Settling()) {
-    if (SDL_WaitEventTimeout(nullptr, 50) != 0) return;
+    if (SDL_WaitEventTimeout(nullptr, 50) != 0) return true;
     windows_.Settle();
   }
-  SDL_WaitEvent(nullptr);
+  return SDL_WaitEvent(nullptr) != 0;
 }
 
 Point SdlEvents::ToClient(WindowId id, int32_t x, int32_t y) const {

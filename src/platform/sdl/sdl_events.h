@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+
 #include "platform/events.h"
 #include "platform/geometry.h"
 
@@ -17,7 +19,8 @@ class SdlEvents : public EventService {
   SdlEvents(SdlWindows& windows, SdlVideo& video) : windows_(windows), video_(video) {}
 
   bool Poll(Event& event) override;
-  void Wait() override;
+  bool Wait() override;
+  void PutBack(const Event& event) override { putBack_.push_front(event); }
 
  private:
   bool Translate(const SDL_Event& in, Event& out);
@@ -27,6 +30,7 @@ class SdlEvents : public EventService {
 
   SdlWindows& windows_;
   SdlVideo& video_;
+  std::deque<Event> putBack_;
 };
 
 }  // namespace platform::sdl

@@ -4,15 +4,31 @@
 
 #include <cstdio>
 
+#include "platform/error_box/modal_box.h"
 #include "platform/text_codec.h"
 
 namespace platform::sdl {
 
-void SdlMessageBoxes::ShowError(const std::string& caption, const std::string& text) {
+namespace {
+
+void ShowSdlBox(const std::string& caption, const std::string& text) {
   const std::string title = Cp932ToUtf8(caption);
   const std::string message = Cp932ToUtf8(text);
-  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), message.c_str(), nullptr) == 0) return;
   std::fprintf(stderr, "%s: %s\n", title.c_str(), message.c_str());
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), message.c_str(), nullptr);
+}
+
+}  // namespace
+
+void SdlMessageBoxes::ShowError(WindowId owner, const std::string& caption, const std::string& text) {
+  if (!font_) font_ = ErrorBoxFont();
+  if (font_->FaceName().empty()) return ShowSdlBox(caption, text);
+  try {
+    ErrorBox box = MakeErrorBox(text, *font_, ErrorIcon(), windows_.ScreenSize());
+    RunErrorBox(windows_, events_, video_, owner, caption, box);
+  } catch (const std::exception&) {
+    ShowSdlBox(caption, text);
+  }
 }
 
 }  // namespace platform::sdl

@@ -1,14 +1,33 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/message_box.h"
+#include "platform/text/font.h"
+
+namespace platform {
+class WindowService;
+class EventService;
+class VideoService;
+}  // namespace platform
 
 namespace platform::sdl {
 
-// Error boxes through SDL; with no display to show them on, the error goes
-// to stderr instead.
+// The game's own error box, drawn in the Japanese face. Where no face can be
+// found, or the box's window cannot be made, SDL's box shows the message and
+// it goes to stderr too.
 class SdlMessageBoxes : public MessageBoxService {
  public:
-  void ShowError(const std::string& caption, const std::string& text) override;
+  SdlMessageBoxes(WindowService& windows, EventService& events, VideoService& video)
+      : windows_(windows), events_(events), video_(video) {}
+
+  void ShowError(WindowId owner, const std::string& caption, const std::string& text) override;
+
+ private:
+  WindowService& windows_;
+  EventService& events_;
+  VideoService& video_;
+  std::unique_ptr<Font> font_;
 };
 
 }  // namespace platform::sdl

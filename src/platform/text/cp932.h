@@ -28,4 +28,16 @@ constexpr Cp932Char NextCp932Char(std::string_view text, size_t pos) {
   return {lead, 1};
 }
 
+// The length of the longest start of the text that holds whole characters
+// only and is at most `maxBytes` long.
+constexpr size_t Cp932CutLength(std::string_view text, size_t maxBytes) {
+  size_t pos = 0;
+  while (pos < text.size()) {
+    const size_t next = pos + NextCp932Char(text, pos).bytes;
+    if (next > maxBytes) break;
+    pos = next;
+  }
+  return pos;
+}
+
 }  // namespace platform

@@ -1,0 +1,87 @@
+#include "platform/error_box/error_box.h"
+
+#include <algorithm>
+
+#include "platform/error_box/wrap.h"
+
+namespace platform {
+
+namespace {
+
+constexpr Rgb kBlack{0, 0, 0};
+constexpr int32_t kMargin = 16;
+constexpr int32_t kLineHeight = 15;
+constexpr int32_t kTextLeft = 64;
+
+}  // namespace
+
+ErrorBox MakeErrorBox(std::string_view cp932Text, Font& font, const Picture& icon, Size screen) {
+  ErrorBox box;
+  std::vector<std::string> lines = WrapText(cp932Text, 480, font);
+  // The frame, the margins and the button take 140 pixels of the screen.
+  const size_t most = static_cast<size_t>(std::max(1, (screen.height - 140) / kLineHeight));
+  if (lines.size() > most) lines.resize(most);
+  int32_t textWidth = 0;
+  for (const std::string& line : lines) textWidth = std::max(textWidth, font.TextWidth(line));
+  const int32_t textHeight = static_cast<int32_t>(lines.size()) * kLineHeight;
+  // A short message sits level with the icon's middle.
+  const int32_t textTop = kMargin + std::max(0, (32 - textHeight) / 2);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    box.lines.push_back(
+        {kTextLeft, textTop + static_cast<int32_t>(i) * kLineHeight, std::move(lines[i]), &font, kBlack, true});
+  }
+  box.icon = {{kMargin, kMargin, kMargin + 32, kMargin + 32}, &icon, true};
+  const int32_t buttonTop = kMargin + std::max(32, textHeight) + kMargin;
+  box.client = {std::max(200, kTextLeft + textWidth + kMargin), buttonTop + 23 + 12};
+  const int32_t buttonLeft = (box.client.width - 75) / 2;
+  box.ok = {{buttonLeft, buttonTop, buttonLeft + 75, buttonTop + 23}, "OK", &font, 12, kBlack, true, false, true};
+  return box;
+}
+
+void ErrorBox::Draw(Surface& surface) const {
+  FillRect(surface, surface.Bounds(), kButtonFace);
+  icon.Draw(surface);
+  for (const Label& line : lines) line.Draw(surface, kButtonFace);
+  ok.Draw(surface);
+}
+
+BoxInput HandleBoxEvent(ErrorBox& box, const Event& event) {
+  switch (event.type) {
+    case EventType::KeyDown:
+      if (event.key == kKeyReturn || event.key == kKeySpace || event.key == kKeyEscape) return BoxInput::Close;
+      return BoxInput::Ignored;
+    case EventType::CloseRequest:
+      return BoxInput::Close;
+    case EventType::MouseDown:
+      if (event.button != MouseButton::Left || !box.ok.Contains(event.x, event.y)) return BoxInput::Ignored;
+      box.buttonHeld = true;
+      box.ok.pressed = true;
+      return BoxInput::Redraw;
+    case EventType::MouseMove: {
+      const bool over = box.buttonHeld && box.ok.Contains(event.x, event.y);
+      if (over == box.ok.pressed) return BoxInput::Ignored;
+      box.ok.pressed = over;
+      return BoxInput::Redraw;
+    }
+    case EventType::MouseUp: {
+      if (event.button != MouseButton::Left || !box.buttonHeld) return BoxInput::Ignored;
+      box.buttonHeld = false;
+      box.ok.pressed = false;
+      return box.ok.Contains(event.x, event.y) ? BoxInput::Close : BoxInput::Redraw;
+    }
+    case EventType::KeyUp:
+    case EventType::Quit:
+      return BoxInput::Ignored;
+  }
+  return BoxInput::Ignored;
+}
+
+Point BoxClientOrigin(Size box, const Rect& over, Size screen, Point frame) {
+  const int32_t x = over.left + (over.Width() - box.width) / 2;
+  const int32_t y = over.top + (over.Height() - box.height) / 2;
+  // On a screen too small for the box its top-left corner wins.
+  return {std::max(frame.x, std::min(x, screen.width - box.width)),
+          std::max(frame.y, std::min(y, screen.height - box.height))};
+}
+
+}  // namespace platform

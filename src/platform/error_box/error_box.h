@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "platform/bitmap/bitmap_file.h"
+#include "platform/draw/surface.h"
+#include "platform/events.h"
+#include "platform/geometry.h"
+#include "platform/text/font.h"
+#include "platform/widgets/button.h"
+#include "platform/widgets/label.h"
+#include "platform/widgets/picture.h"
+
+namespace platform {
+
+// The error message box as it stands in its client area: the error icon,
+// the message wrapped in lines beside it, and one OK button below, which has
+// the focus.
+struct ErrorBox {
+  Size client;
+  PictureBox icon;
+  std::vector<Label> lines;
+  Button ok;
+  // The left button went down on OK and has not come up yet.
+  bool buttonHeld = false;
+
+  void Draw(Surface& surface) const;
+};
+
+// Lays the CP932 message out for a screen of the given size: lines at most
+// 480 pixels wide, and no more lines than leave the box on the screen.
+ErrorBox MakeErrorBox(std::string_view cp932Text, Font& font, const Picture& icon, Size screen);
+
+enum class BoxInput { Ignored, Redraw, Close };
+
+// What an event of the box's own window does: Enter, Space and Escape close
+// the box, as does the window's close; a click on OK closes it when the
+// button is released over it.
+BoxInput HandleBoxEvent(ErrorBox& box, const Event& event);
+
+// Where the box's client area goes: centred on `over` (the owner's client
+// area, or the whole screen), and kept on the screen with the top and left
+// of its frame, `frame` being the frame's size there.
+Point BoxClientOrigin(Size box, const Rect& over, Size screen, Point frame);
+
+}  // namespace platform

@@ -1,0 +1,94 @@
+#include "platform/error_box/modal_box.h"
+
+#include "platform/draw/surface.h"
+#include "platform/error_box/error_icon.h"
+#include "platform/text_codec.h"
+
+namespace platform {
+
+namespace {
+
+Rect OwnerClientArea(WindowService& windows, WindowId owner) {
+  const Size screen = windows.ScreenSize();
+  if (owner == kNoWindow) return {0, 0, screen.width, screen.height};
+  const Point pos = windows.Position(owner);
+  const Point frame = windows.ClientOffset(owner);
+  const Size size = windows.ClientSize(owner);
+  return {pos.x + frame.x, pos.y + frame.y, pos.x + frame.x + size.width, pos.y + frame.y + size.height};
+}
+
+void Present(WindowService& windows, VideoService& video, WindowId id, const ErrorBox& box, Surface& surface) {
+  box.Draw(surface);
+  const Point pos = windows.Position(id);
+  const Point frame = windows.ClientOffset(id);
+  const Rect screen{pos.x + frame.x, pos.y + frame.y, pos.x + frame.x + box.client.width,
+                    pos.y + frame.y + box.client.height};
+  video.ShowFrame(id, surface, surface.Bounds(), screen);
+}
+
+}  // namespace
+
+std::unique_ptr<Font> ErrorBoxFont() {
+  LogFont font;
+  font.lfHeight = 12;
+  font.lfWeight = 400;
+  font.lfCharSet = 128;
+  font.lfPitchAndFamily = 2;
+  font.lfFaceName = Utf8ToCp932("ＭＳ Ｐゴシック");
+  return Font::Create(font);
+}
+
+const Picture& ErrorIcon() {
+  static const Picture icon = DecodeBitmap(ErrorIconBitmap());
+  return icon;
+}
+
+BoxRun RunErrorBox(WindowService& windows, EventService& events, VideoService& video, WindowId owner,
+                   const std::string& caption, ErrorBox& box) {
+  const Size screen = windows.ScreenSize();
+  const Rect over = OwnerClientArea(windows, owner);
+  Point origin = BoxClientOrigin(box.client, over, screen, {});
+  BoxRun run;
+  run.window = windows.Create({caption, origin.x, origin.y, box.client.width, box.client.height, false});
+  windows.Show(run.window);
+  windows.Focus(run.window);
+
+  Surface surface(box.client.width, box.client.height, video.DisplayFormat());
+  Point frame = windows.ClientOffset(run.window);
+  auto place = [&] {
+    origin = BoxClientOrigin(box.client, over, screen, frame);
+    windows.Move(run.window, origin.x - frame.x, origin.y - frame.y);
+    Present(windows, video, run.window, box, surface);
+  };
+  place();
+  for (;;) {
+    // The window manager may tell the frame only after the window shows:
+    // placed again then, the client area stays centred.
+    if (const Point now = windows.ClientOffset(run.window); now != frame) {
+      frame = now;
+      place();
+    }
+    Event event;
+    if (!events.Poll(event)) {
+      if (events.Wait()) continue;
+      run.end = BoxEnd::NoMoreInput;
+      break;
+    }
+    if (event.type == EventType::Quit) {
+      // The main loop ends the program once the box is down.
+      events.PutBack(event);
+      run.end = BoxEnd::Quit;
+      break;
+    }
+    if (event.window != run.window) continue;
+    const BoxInput input = HandleBoxEvent(box, event);
+    if (input == BoxInput::Close) break;
+    if (input == BoxInput::Redraw) Present(windows, video, run.window, box, surface);
+  }
+  windows.Destroy(run.window);
+  // The activation goes back to the window the box stood over.
+  if (owner != kNoWindow) windows.Focus(owner);
+  return run;
+}
+
+}  // namespace platform
