@@ -14,6 +14,7 @@
 #include "platform/text/cell_font.h"
 #include "platform/text/cp932.h"
 #include "platform/text_codec.h"
+#include "platform/window_placement.h"
 
 namespace {
 
@@ -232,9 +233,14 @@ TEST(ErrorBoxModal, WithNoWindowOnTheScreenTheBoxIsCentredOnItAndAQuitClosesItAn
 
 TEST(ErrorBoxLayout, ABoxOverAWindowAtTheScreensEdgeStaysOnTheScreenFrameAndAll) {
   const platform::Size box{300, 100};
-  const platform::Point frame{4, 24};
+  const platform::FrameExtents frame{4, 24, 4, 4};
   const platform::Size screen{1024, 768};
-  EXPECT_EQ(platform::BoxClientOrigin(box, {900, 700, 1100, 800}, screen, frame), (platform::Point{724, 668}));
-  EXPECT_EQ(platform::BoxClientOrigin(box, {-200, -90, 0, 10}, screen, frame), frame);
-  EXPECT_EQ(platform::BoxClientOrigin(box, {0, 0, 1024, 768}, screen, frame), (platform::Point{362, 334}));
+  auto origin = [&](platform::Rect over) {
+    const platform::Rect client = platform::PlaceClient({false, over, {}, {}}, frame, box, screen);
+    EXPECT_EQ((platform::Size{client.Width(), client.Height()}), box);
+    return platform::Point{client.left, client.top};
+  };
+  EXPECT_EQ(origin({900, 700, 1100, 800}), (platform::Point{724, 668}));
+  EXPECT_EQ(origin({-200, -90, 0, 10}), (platform::Point{4, 24}));
+  EXPECT_EQ(origin({0, 0, 1024, 768}), (platform::Point{362, 334}));
 }

@@ -30,6 +30,8 @@ class WindowService {
   // Centres the window, frame included, on the screen; the place is kept
   // right when the window manager tells its frame only later.
   virtual void CentreOnScreen(WindowId id) = 0;
+  // Centres the client area over a screen rectangle, frame kept on the screen.
+  virtual void CentreOver(WindowId id, const Rect& area) = 0;
   virtual void Resize(WindowId id, int32_t width, int32_t height) = 0;
   // Outer size, frame included; the client area takes what the frame leaves.
   virtual void SetOuterSize(WindowId id, int32_t width, int32_t height) = 0;

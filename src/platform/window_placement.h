@@ -19,7 +19,10 @@ struct FrameExtents {
 // that it can be placed again once its frame is known.
 struct Placement {
   bool centred = false;  // on the screen, whatever the frame
-  Point outer;           // outer top-left corner, when not centred
+  // The client area centred over this screen rectangle, with the frame's top
+  // and left kept on the screen.
+  std::optional<Rect> over;
+  Point outer;  // outer top-left corner, when neither of the above
   std::optional<Size> outerSize;
 };
 

@@ -16,7 +16,7 @@ build="$1"
 runner="$2"
 wm="$3"
 . "$(dirname "$0")/common.sh"
-need_tools Xvfb "$wm" wmctrl import xdotool xwininfo xprop compare convert
+need_tools Xvfb "$wm" wmctrl import xdotool xwininfo xprop compare convert identify
 
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
@@ -251,6 +251,70 @@ sleep 0.5
 wmctrl -i -c "$gamewin"
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "the window manager's close did not end the game"
+wait "$pid"
+
+# The game's own error box, readable in the Japanese face: the real box's
+# client area is the headless game's box pixel for pixel. The folder's path
+# is in the message, so each headless run plays in the folder itself.
+box_window() {
+  for _ in $(seq 50); do
+    box=$(xdotool search --onlyvisible --name "^Lumora ver 1.0$" 2>/dev/null | head -1)
+    [ -n "$box" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+box_matches() {
+  import -window "$box" "$1.real.png" 2>/dev/null &&
+    [ "$(compare -metric AE "$1.real.png" "$1" null: 2>&1)" = "0" ]
+}
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+
+# With win_state.log missing the box stands over the start dialog, which is
+# drawn whole behind it and after it.
+mkdir -p nofile/DATA && cp -r lumora IMAGE WAVE nofile/ && cp DATA.first/select_game.log DATA.first/score.log nofile/DATA/
+printf 'dialogshot %s/dialog.png\nboxshot %s/box.png\n' "$PWD/nofile" "$PWD/nofile" >nofile.txt
+./script_runner "$PWD/nofile" nofile.txt 2>/dev/null || fail "the headless run without win_state.log failed"
+"$PWD/nofile/lumora" 2>>lumora.err &
+pid=$!
+box_window || fail "no error box appeared for the missing win_state.log"
+dialog=$(find_window " Lumora$") || fail "no dialog stood behind the box"
+until_true box_matches nofile/box.png || fail "the error box differs from the headless game's"
+read -r bw bh <<<"$(identify -format '%w %h' nofile/box.png)"
+below=$(((283 + bh) / 2 + 8))
+read -r cx cy <<<"$(client_at "$dialog")"
+if [ "$below" -lt 283 ]; then
+  convert nofile/dialog.png -crop "390x$((283 - below))+0+$below" +repage nofile/dialog.below.png
+  matches nofile/dialog.below.png "390x$((283 - below))+$cx+$((cy + below))" "$nothing" dialog.below ||
+    fail "the dialog is not drawn behind the box"
+fi
+xdotool key --window "$box" Return
+until_true eval '! xdotool search --onlyvisible --name "^Lumora ver 1.0$" >/dev/null 2>&1' || fail "Enter did not close the box"
+read -r cx cy <<<"$(client_at "$dialog")"
+matches nofile/dialog.png "390x283+$cx+$cy" "$nothing" dialog.after || fail "the dialog is not drawn whole after the box"
+wmctrl -i -c "$dialog"
+until_true ended || fail "closing the dialog after the box did not end the program"
+wait "$pid"
+[ -e nofile/DATA/win_state.log ] && fail "cancelling after the box wrote win_state.log"
+
+# A broken sheet: the box raised as the game window opens.
+mkdir -p broken && cp -r lumora IMAGE WAVE broken/ && cp -r DATA.first broken/DATA
+head -c 100 IMAGE/Back.dat >broken/IMAGE/Back.dat
+printf 'start\nboxshot %s/box.png\n' "$PWD/broken" >broken.txt
+./script_runner "$PWD/broken" broken.txt 2>/dev/null || fail "the headless run with a broken sheet failed"
+"$PWD/broken/lumora" 2>>lumora.err &
+pid=$!
+dialog=$(find_window " Lumora$") || fail "no dialog appeared with a broken sheet"
+for _ in 1 2 3; do
+  xdotool mousemove --window "$dialog" 100 255 click 1
+  box_window && break
+done
+[ -n "$box" ] || fail "no error box appeared for the broken sheet"
+until_true box_matches broken/box.png || fail "the broken sheet's box differs from the headless game's"
+xdotool key --window "$box" space
+until_true eval '! xdotool search --onlyvisible --name "^Lumora ver 1.0$" >/dev/null 2>&1' || fail "Space did not close the box"
+kill -TERM "$pid"
+until_true ended || fail "SIGTERM did not end the program after the box"
 wait "$pid"
 INNER
 chmod +x "$game/play.sh"

@@ -76,12 +76,4 @@ BoxInput HandleBoxEvent(ErrorBox& box, const Event& event) {
   return BoxInput::Ignored;
 }
 
-Point BoxClientOrigin(Size box, const Rect& over, Size screen, Point frame) {
-  const int32_t x = over.left + (over.Width() - box.width) / 2;
-  const int32_t y = over.top + (over.Height() - box.height) / 2;
-  // On a screen too small for the box its top-left corner wins.
-  return {std::max(frame.x, std::min(x, screen.width - box.width)),
-          std::max(frame.y, std::min(y, screen.height - box.height))};
-}
-
 }  // namespace platform

@@ -40,9 +40,4 @@ enum class BoxInput { Ignored, Redraw, Close };
 // button is released over it.
 BoxInput HandleBoxEvent(ErrorBox& box, const Event& event);
 
-// Where the box's client area goes: centred on `over` (the owner's client
-// area, or the whole screen), and kept on the screen with the top and left
-// of its frame, `frame` being the frame's size there.
-Point BoxClientOrigin(Size box, const Rect& over, Size screen, Point frame);
-
 }  // namespace platform

@@ -45,29 +45,16 @@ const Picture& ErrorIcon() {
 
 BoxRun RunErrorBox(WindowService& windows, EventService& events, VideoService& video, WindowId owner,
                    const std::string& caption, ErrorBox& box) {
-  const Size screen = windows.ScreenSize();
-  const Rect over = OwnerClientArea(windows, owner);
-  Point origin = BoxClientOrigin(box.client, over, screen, {});
   BoxRun run;
-  run.window = windows.Create({caption, origin.x, origin.y, box.client.width, box.client.height, false});
+  run.window = windows.Create({caption, 0, 0, box.client.width, box.client.height, false});
+  // The window system keeps it there once the window manager tells its frame.
+  windows.CentreOver(run.window, OwnerClientArea(windows, owner));
   windows.Show(run.window);
   windows.Focus(run.window);
 
   Surface surface(box.client.width, box.client.height, video.DisplayFormat());
-  Point frame = windows.ClientOffset(run.window);
-  auto place = [&] {
-    origin = BoxClientOrigin(box.client, over, screen, frame);
-    windows.Move(run.window, origin.x - frame.x, origin.y - frame.y);
-    Present(windows, video, run.window, box, surface);
-  };
-  place();
+  Present(windows, video, run.window, box, surface);
   for (;;) {
-    // The window manager may tell the frame only after the window shows:
-    // placed again then, the client area stays centred.
-    if (const Point now = windows.ClientOffset(run.window); now != frame) {
-      frame = now;
-      place();
-    }
     Event event;
     if (!events.Poll(event)) {
       if (events.Wait()) continue;

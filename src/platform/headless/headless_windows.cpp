@@ -4,7 +4,7 @@ namespace platform::headless {
 
 WindowId HeadlessWindows::Create(const WindowDesc& desc) {
   const WindowId id = nextId_++;
-  windows_[id] = Window{desc, {desc.left, desc.top}, {desc.width, desc.height}, {false, {desc.left, desc.top}, {}}};
+  windows_[id] = Window{desc, {desc.left, desc.top}, {desc.width, desc.height}, {false, {}, {desc.left, desc.top}, {}}};
   return id;
 }
 
@@ -57,6 +57,7 @@ void HeadlessWindows::SetFrame(FrameExtents frame) {
 void HeadlessWindows::Move(WindowId id, int32_t left, int32_t top) {
   if (Window* w = Get(id)) {
     w->placement.centred = false;
+    w->placement.over.reset();
     w->placement.outer = {left, top};
     Place(*w);
   }
@@ -65,6 +66,15 @@ void HeadlessWindows::Move(WindowId id, int32_t left, int32_t top) {
 void HeadlessWindows::CentreOnScreen(WindowId id) {
   if (Window* w = Get(id)) {
     w->placement.centred = true;
+    w->placement.over.reset();
+    Place(*w);
+  }
+}
+
+void HeadlessWindows::CentreOver(WindowId id, const Rect& area) {
+  if (Window* w = Get(id)) {
+    w->placement.centred = false;
+    w->placement.over = area;
     Place(*w);
   }
 }

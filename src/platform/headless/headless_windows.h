@@ -27,6 +27,7 @@ class HeadlessWindows : public WindowService {
   void Hide(WindowId id) override;
   void Move(WindowId id, int32_t left, int32_t top) override;
   void CentreOnScreen(WindowId id) override;
+  void CentreOver(WindowId id, const Rect& area) override;
   void Resize(WindowId id, int32_t width, int32_t height) override;
   void SetOuterSize(WindowId id, int32_t width, int32_t height) override;
   Size ClientSize(WindowId id) const override;

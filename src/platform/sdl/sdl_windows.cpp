@@ -130,6 +130,7 @@ void SdlWindows::Move(WindowId id, int32_t left, int32_t top) {
   Window* w = Get(id);
   if (w == nullptr) return;
   w->placement.centred = false;
+  w->placement.over.reset();
   w->placement.outer = {left, top};
   Frame(id);
   Place(*w);
@@ -140,6 +141,17 @@ void SdlWindows::CentreOnScreen(WindowId id) {
   Window* w = Get(id);
   if (w == nullptr) return;
   w->placement.centred = true;
+  w->placement.over.reset();
+  Frame(id);
+  Place(*w);
+  StartSettling(*w);
+}
+
+void SdlWindows::CentreOver(WindowId id, const Rect& area) {
+  Window* w = Get(id);
+  if (w == nullptr) return;
+  w->placement.centred = false;
+  w->placement.over = area;
   Frame(id);
   Place(*w);
   StartSettling(*w);
