@@ -16,9 +16,10 @@
 class Player {
  public:
   // A fresh game folder, on a screen of the given size.
-  explicit Player(platform::Size screen = {1024, 768}) : Player(nullptr, screen) {}
+  explicit Player(platform::Size screen = {1024, 768}, int32_t scale = 1) : Player(nullptr, screen, scale) {}
   // Plays over a folder that a test prepared or an earlier player left.
-  explicit Player(GameFolder& shared, platform::Size screen = {1024, 768}) : Player(&shared, screen) {}
+  explicit Player(GameFolder& shared, platform::Size screen = {1024, 768}, int32_t scale = 1)
+      : Player(&shared, screen, scale) {}
 
   game::TVarnix& Game() { return program.Game(); }
   game::GameState& State() { return program.Game().State; }
@@ -26,12 +27,12 @@ class Player {
 
   // Presses and releases the dialog's start button.
   void StartGame() {
-    ClickOn(Dialog().Id(), 100, 255);
+    ClickOn(Dialog().Id(), 100 * backend.windows.Scale(), 255 * backend.windows.Scale());
     Pump();
   }
   // Presses and releases the focus-lost panel's return button.
   void ReturnToGame() {
-    ClickOn(Dialog().Id(), 70, 170);
+    ClickOn(Dialog().Id(), 70 * backend.windows.Scale(), 170 * backend.windows.Scale());
     Pump();
   }
   // Keys and the left button on the dialog.
@@ -78,12 +79,12 @@ class Player {
     Frames(1);
   }
 
-  // Puts the pointer over client position (x, y), where the next frame reads
+  // Puts the pointer over picture position (x, y), where the next frame reads
   // it; no event is sent.
   void PointAt(int32_t x, int32_t y) {
     const platform::Point pos = backend.windows.Position(Game().Id());
-    const platform::Point frame = backend.windows.ClientOffset(Game().Id());
-    backend.windows.SetCursor({x + pos.x + frame.x, y + pos.y + frame.y});
+    const int32_t s = backend.windows.Scale();
+    backend.windows.SetCursor({x * s + pos.x, y * s + pos.y});
   }
 
   bool Ended() { return program.App().Terminated(); }
@@ -91,11 +92,12 @@ class Player {
   platform::Point GamePosition() { return backend.windows.Position(Game().Id()); }
 
  private:
-  Player(GameFolder* shared, platform::Size screen)
+  Player(GameFolder* shared, platform::Size screen, int32_t scale)
       : ownFolder_(shared == nullptr ? std::make_unique<GameFolder>() : nullptr),
         folder(shared == nullptr ? *ownFolder_ : *shared),
         program(backend.services, folder.Exe()) {
     backend.windows.SetScreenSize(screen);
+    backend.windows.SetScale(scale);
     program.Start();
     backend.video.WatchWindow(program.Game().Id());
   }

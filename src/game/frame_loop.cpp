@@ -12,7 +12,7 @@ void TVarnix::IdleStep(bool& done) {
       // While the window is dragged no frame is drawn or stepped.
       DragStep();
     } else {
-      State.CursorPos = ScreenToClient(Windows().CursorPos());
+      State.CursorPos = PicturePoint(ScreenToClient(Windows().CursorPos()));
       FrameStep();
       DrawStripButton();
       if (State.MenuState == 3) DrawMenu();
@@ -21,6 +21,13 @@ void TVarnix::IdleStep(bool& done) {
   }
   App().Platform().clock.Sleep(50);
   done = false;
+}
+
+platform::Point TVarnix::PicturePoint(platform::Point client) const {
+  // Full screen the pointer already comes in the picture's pixels.
+  if (Window.FullScreen != 0 || Window.Scale == 1) return client;
+  auto floorDiv = [](int32_t v, int32_t d) { return v >= 0 ? v / d : -((-v + d - 1) / d); };
+  return {floorDiv(client.x, Window.Scale), floorDiv(client.y, Window.Scale)};
 }
 
 void TVarnix::FrameStep() {

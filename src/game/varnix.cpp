@@ -8,8 +8,17 @@
 
 namespace game {
 
+namespace {
+// The window and its design place grow with the desktop's scale; the game
+// still draws 640 x 480, which the window shows enlarged.
+platform::WindowDesc GameWindowDesc(platform::Application& app) {
+  const int32_t s = app.Platform().windows.Scale();
+  return platform::WindowDesc{"Lumora", 226 * s, 123 * s, 640 * s, 480 * s, true};
+}
+}  // namespace
+
 TVarnix::TVarnix(platform::Application& app)
-    : platform::Form(app, platform::WindowDesc{"Lumora", 226, 123, 640, 480, true}),
+    : platform::Form(app, GameWindowDesc(app)),
       Screen(app.Platform().video, Id(),
              display::WindowView{Window.FullScreen, Window.GameWidth, Window.GameHeight, Window.WindowRect,
                                  Window.SourceRect},
@@ -22,6 +31,7 @@ void TVarnix::FormShow() {
   const int32_t top = Top();
   Window.GameWidth = 640;
   Window.GameHeight = 480;
+  Window.Scale = Windows().Scale();
   Window.DisplayLive = 1;
   Window.SourceRect = {0, 0, Window.GameWidth, Window.GameHeight};
   Window.WindowRect = {left, top, left + Window.GameWidth, top + Window.GameHeight};

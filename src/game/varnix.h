@@ -22,6 +22,8 @@ class TVarnix : public platform::Form {
   void FormShow() override;
   void IdleStep(bool& done);
   void FrameStep();
+  // The picture's pixel under a client position of the window.
+  platform::Point PicturePoint(platform::Point client) const;
 
   // Input.
   void FormMouseDown(platform::MouseButton Button, platform::ShiftState Shift, int32_t X, int32_t Y) override;

@@ -11,6 +11,9 @@ namespace game {
 struct WindowState {
   int32_t GameWidth = 0;
   int32_t GameHeight = 0;
+  // The desktop's whole scale: the window is the game area enlarged by it,
+  // and it is dragged and clamped in screen pixels.
+  int32_t Scale = 1;
   uint8_t DisplayLive = 0;
   uint8_t FullScreen = 0;
   int32_t RestoreFullScreen = 0;

@@ -56,6 +56,10 @@ class WindowService {
   // The pointer, in screen pixels.
   virtual Point CursorPos() const = 0;
   virtual Size ScreenSize() const = 0;
+  // The whole factor a high-density desktop is drawn at. Positions and sizes
+  // here are screen pixels all the same; a window whose picture is smaller
+  // than it shows the picture enlarged.
+  virtual int32_t Scale() const { return 1; }
   // The game keeps no taskbar entry once it runs.
   virtual void HideTaskbarEntry() = 0;
   // Asks every window to repaint; nothing to do on a compositing desktop.

@@ -11,8 +11,13 @@ namespace shell {
 
 namespace {
 
-platform::WindowDesc DialogDesc() {
-  return platform::WindowDesc{platform::Utf8ToCp932("サテライト Lumora"), 0, 0, 390, 283, false};
+// On a scaled desktop every length of the dialog grows by the whole factor:
+// its fonts are made at the larger height and its pictures are enlarged.
+int32_t ScaleOf(platform::Application& app) { return app.Platform().windows.Scale(); }
+
+platform::WindowDesc DialogDesc(platform::Application& app) {
+  const int32_t s = ScaleOf(app);
+  return platform::WindowDesc{platform::Utf8ToCp932("サテライト Lumora"), 0, 0, 390 * s, 283 * s, false};
 }
 
 platform::LogFont DialogFont(int32_t height, bool bold) {
@@ -33,21 +38,28 @@ constexpr int kNoButton = -1;
 }  // namespace
 
 TSatellite::TSatellite(platform::Application& app)
-    : platform::Form(app, DialogDesc()),
+    : platform::Form(app, DialogDesc(app)),
       startPicture_(platform::DecodeBitmap(StartPictureBitmap())),
       panelPicture_(platform::DecodeBitmap(PanelPictureBitmap())),
-      dialogFont_(platform::Font::Create(DialogFont(12, false))),
-      titleFont_(platform::Font::Create(DialogFont(19, true))),
-      client_(std::make_unique<platform::Surface>(390, 283, app.Platform().video.DisplayFormat())) {
-  Image_2 = {{20, 20, 370, 220}, &startPicture_, true};
-  Image_1 = {{23, 45, 23 + panelPicture_.width, 45 + panelPicture_.height}, &panelPicture_, false};
-  Label_1 = {10, 10, platform::Utf8ToCp932("ルモラ"), titleFont_.get(), kWindowText, false};
-  Label_2 = {24, 107, platform::Utf8ToCp932("アプリケーションが"), dialogFont_.get(), kOrange, false};
-  Label_3 = {14, 128, platform::Utf8ToCp932("フォーカスを失いました"), dialogFont_.get(), kOrange, false};
-  Button_Return = {{10, 154, 135, 184}, platform::Utf8ToCp932("ゲームに復帰します"), dialogFont_.get(), 12, kWindowText,
-                   false};
-  Button_Ok = {{35, 243, 165, 268}, platform::Utf8ToCp932("ゲームを始める"), dialogFont_.get(), 12, kWindowText, true};
-  Button_Cancel = {{225, 243, 355, 268}, platform::Utf8ToCp932("キャンセル"), dialogFont_.get(), 12, kWindowText, true};
+      dialogFont_(platform::Font::Create(DialogFont(12 * ScaleOf(app), false))),
+      titleFont_(platform::Font::Create(DialogFont(19 * ScaleOf(app), true))),
+      client_(std::make_unique<platform::Surface>(390 * ScaleOf(app), 283 * ScaleOf(app),
+                                                  app.Platform().video.DisplayFormat())) {
+  const int32_t s = ScaleOf(app);
+  auto box = [s](int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    return platform::Rect{left * s, top * s, right * s, bottom * s};
+  };
+  Image_2 = {box(20, 20, 370, 220), &startPicture_, true};
+  Image_1 = {box(23, 45, 23 + panelPicture_.width, 45 + panelPicture_.height), &panelPicture_, false};
+  Label_1 = {10 * s, 10 * s, platform::Utf8ToCp932("ルモラ"), titleFont_.get(), kWindowText, false};
+  Label_2 = {24 * s, 107 * s, platform::Utf8ToCp932("アプリケーションが"), dialogFont_.get(), kOrange, false};
+  Label_3 = {14 * s, 128 * s, platform::Utf8ToCp932("フォーカスを失いました"), dialogFont_.get(), kOrange, false};
+  Button_Return = {box(10, 154, 135, 184), platform::Utf8ToCp932("ゲームに復帰します"), dialogFont_.get(), 12 * s,
+                   kWindowText, false};
+  Button_Ok = {box(35, 243, 165, 268), platform::Utf8ToCp932("ゲームを始める"), dialogFont_.get(), 12 * s, kWindowText,
+               true};
+  Button_Cancel = {box(225, 243, 355, 268), platform::Utf8ToCp932("キャンセル"), dialogFont_.get(), 12 * s, kWindowText,
+                   true};
   Button_Ok.focused = true;
   // Centred at its first showing, on its outer size once the frame is known.
   Windows().CentreOnScreen(Id());
@@ -177,8 +189,9 @@ void TSatellite::Button_OkClick() {
   Button_Ok.visible = false;
   Button_Cancel.visible = false;
   panelLayout_ = true;
-  MoveTo(15, 15);
-  SetOuterSize(150, 220);
+  const int32_t s = Windows().Scale();
+  MoveTo(15 * s, 15 * s);
+  SetOuterSize(150 * s, 220 * s);
   Color = kSilver;
   Label_1.visible = true;
   Label_2.visible = true;

@@ -59,8 +59,11 @@ void TSatellite::ReadStateFiles() {
 
   const platform::Size screen = Windows().ScreenSize();
   LoadStateFile(WinStateList, writeWinState_, Game->DataPath + "win_state.log");
-  Game->SetTop(ClampToScreen(StrToInt(WinStateList.Line(0)), 480, screen.height));
-  Game->SetLeft(ClampToScreen(StrToInt(WinStateList.Line(1)), 640, screen.width));
+  // The place is in screen pixels, against the window as the desktop's scale
+  // enlarges it.
+  const int32_t scale = Windows().Scale();
+  Game->SetTop(ClampToScreen(StrToInt(WinStateList.Line(0)), 480 * scale, screen.height));
+  Game->SetLeft(ClampToScreen(StrToInt(WinStateList.Line(1)), 640 * scale, screen.width));
   Game->Window.FullScreen = StrToInt(WinStateList.Line(2)) == 0 ? 1 : 0;
 
   LoadStateFile(SelectGameList, writeSelectGame_, Game->DataPath + "select_game.log");

@@ -52,9 +52,12 @@ void TVarnix::DragStep() {
     Window.DragAnchored = 0;
     return placed;
   };
-  const int32_t left = place(State.CursorPos.x - Window.DragAnchor.x, Window.GameWidth, screen.width);
-  const int32_t top = place(State.CursorPos.y - Window.DragAnchor.y, Window.GameHeight, screen.height);
+  const int32_t width = Window.GameWidth * Window.Scale;
+  const int32_t height = Window.GameHeight * Window.Scale;
+  const int32_t left = place(State.CursorPos.x - Window.DragAnchor.x, width, screen.width);
+  const int32_t top = place(State.CursorPos.y - Window.DragAnchor.y, height, screen.height);
   MoveTo(left, top);
+  // The frame is copied one to one; the window shows it enlarged.
   Window.WindowRect = {left, top, left + Window.GameWidth, top + Window.GameHeight};
   Window.LastLeft = left;
   Window.LastTop = top;

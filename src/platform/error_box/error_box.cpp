@@ -9,32 +9,34 @@ namespace platform {
 namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
-constexpr int32_t kMargin = 16;
-constexpr int32_t kLineHeight = 15;
-constexpr int32_t kTextLeft = 64;
 
 }  // namespace
 
-ErrorBox MakeErrorBox(std::string_view cp932Text, Font& font, const Picture& icon, Size screen) {
+ErrorBox MakeErrorBox(std::string_view cp932Text, Font& font, const Picture& icon, Size screen, int32_t scale) {
+  const int32_t margin = 16 * scale;
+  const int32_t lineHeight = 15 * scale;
+  const int32_t textLeft = 64 * scale;
+  const int32_t iconSize = 32 * scale;
   ErrorBox box;
-  std::vector<std::string> lines = WrapText(cp932Text, 480, font);
+  std::vector<std::string> lines = WrapText(cp932Text, 480 * scale, font);
   // The frame, the margins and the button take 140 pixels of the screen.
-  const size_t most = static_cast<size_t>(std::max(1, (screen.height - 140) / kLineHeight));
+  const size_t most = static_cast<size_t>(std::max(1, (screen.height - 140 * scale) / lineHeight));
   if (lines.size() > most) lines.resize(most);
   int32_t textWidth = 0;
   for (const std::string& line : lines) textWidth = std::max(textWidth, font.TextWidth(line));
-  const int32_t textHeight = static_cast<int32_t>(lines.size()) * kLineHeight;
+  const int32_t textHeight = static_cast<int32_t>(lines.size()) * lineHeight;
   // A short message sits level with the icon's middle.
-  const int32_t textTop = kMargin + std::max(0, (32 - textHeight) / 2);
+  const int32_t textTop = margin + std::max(0, (iconSize - textHeight) / 2);
   for (size_t i = 0; i < lines.size(); ++i) {
     box.lines.push_back(
-        {kTextLeft, textTop + static_cast<int32_t>(i) * kLineHeight, std::move(lines[i]), &font, kBlack, true});
+        {textLeft, textTop + static_cast<int32_t>(i) * lineHeight, std::move(lines[i]), &font, kBlack, true});
   }
-  box.icon = {{kMargin, kMargin, kMargin + 32, kMargin + 32}, &icon, true};
-  const int32_t buttonTop = kMargin + std::max(32, textHeight) + kMargin;
-  box.client = {std::max(200, kTextLeft + textWidth + kMargin), buttonTop + 23 + 12};
-  const int32_t buttonLeft = (box.client.width - 75) / 2;
-  box.ok = {{buttonLeft, buttonTop, buttonLeft + 75, buttonTop + 23}, "OK", &font, 12, kBlack, true, false, true};
+  box.icon = {{margin, margin, margin + iconSize, margin + iconSize}, &icon, true};
+  const int32_t buttonTop = margin + std::max(iconSize, textHeight) + margin;
+  box.client = {std::max(200 * scale, textLeft + textWidth + margin), buttonTop + 35 * scale};
+  const int32_t buttonLeft = (box.client.width - 75 * scale) / 2;
+  box.ok = {{buttonLeft, buttonTop, buttonLeft + 75 * scale, buttonTop + 23 * scale}, "OK", &font, 12 * scale, kBlack,
+            true, false, true};
   return box;
 }
 

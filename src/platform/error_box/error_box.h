@@ -31,7 +31,9 @@ struct ErrorBox {
 
 // Lays the CP932 message out for a screen of the given size: lines at most
 // 480 pixels wide, and no more lines than leave the box on the screen.
-ErrorBox MakeErrorBox(std::string_view cp932Text, Font& font, const Picture& icon, Size screen);
+// On a scaled desktop every length grows by `scale`; the font is made at the
+// larger height by the caller, and the icon is enlarged.
+ErrorBox MakeErrorBox(std::string_view cp932Text, Font& font, const Picture& icon, Size screen, int32_t scale = 1);
 
 enum class BoxInput { Ignored, Redraw, Close };
 

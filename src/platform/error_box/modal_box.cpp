@@ -28,9 +28,9 @@ void Present(WindowService& windows, VideoService& video, WindowId id, const Err
 
 }  // namespace
 
-std::unique_ptr<Font> ErrorBoxFont() {
+std::unique_ptr<Font> ErrorBoxFont(int32_t scale) {
   LogFont font;
-  font.lfHeight = 12;
+  font.lfHeight = 12 * scale;
   font.lfWeight = 400;
   font.lfCharSet = 128;
   font.lfPitchAndFamily = 2;

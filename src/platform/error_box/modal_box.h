@@ -13,7 +13,7 @@ namespace platform {
 
 // The face the box writes in: the dialog's proportional Japanese face, 12
 // pixels high. Its FaceName() is empty when no face was found.
-std::unique_ptr<Font> ErrorBoxFont();
+std::unique_ptr<Font> ErrorBoxFont(int32_t scale = 1);
 // The error icon, decoded once.
 const Picture& ErrorIcon();
 

@@ -40,10 +40,13 @@ class HeadlessWindows : public WindowService {
   bool AppActive() const override { return active_ != kNoWindow; }
   Point CursorPos() const override { return cursor_; }
   Size ScreenSize() const override { return screen_; }
+  int32_t Scale() const override { return scale_; }
   void HideTaskbarEntry() override { taskbarHidden_ = true; }
   void InvalidateAll() override { ++invalidations_; }
 
   void SetScreenSize(Size screen) { screen_ = screen; }
+  // The desktop's scale; a borderless window shows its picture enlarged by it.
+  void SetScale(int32_t scale) { scale_ = scale; }
   void SetCursor(Point screen) { cursor_ = screen; }
   // The window manager frames every framed window anew, as when it reports
   // its frame late or another window manager takes over; each stands again
@@ -69,6 +72,7 @@ class HeadlessWindows : public WindowService {
   void Place(Window& w);
 
   Size screen_;
+  int32_t scale_ = 1;
   Point cursor_;
   // A caption above the client area and a thin border around it.
   FrameExtents frame_{3, 22, 3, 3};

@@ -21,10 +21,10 @@ void ShowSdlBox(const std::string& caption, const std::string& text) {
 }  // namespace
 
 void SdlMessageBoxes::ShowError(WindowId owner, const std::string& caption, const std::string& text) {
-  if (!font_) font_ = ErrorBoxFont();
+  if (!font_) font_ = ErrorBoxFont(windows_.Scale());
   if (font_->FaceName().empty()) return ShowSdlBox(caption, text);
   try {
-    ErrorBox box = MakeErrorBox(text, *font_, ErrorIcon(), windows_.ScreenSize());
+    ErrorBox box = MakeErrorBox(text, *font_, ErrorIcon(), windows_.ScreenSize(), windows_.Scale());
     RunErrorBox(windows_, events_, video_, owner, caption, box);
   } catch (const std::exception&) {
     ShowSdlBox(caption, text);

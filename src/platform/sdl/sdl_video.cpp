@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 #include "platform/draw/clip.h"
 #include "platform/draw/color.h"
 #include "platform/draw/surface.h"
@@ -122,13 +124,17 @@ bool SdlVideo::Present(Target& target) {
   SDL_SetRenderDrawColor(target.renderer, 0, 0, 0, 0xFF);
   SDL_RenderClear(target.renderer);
   const SDL_Rect src = ToSdl(target.shown);
-  SDL_Rect dst{0, 0, src.w, src.h};
+  int width = 0, height = 0;
+  if (SDL_GetRendererOutputSize(target.renderer, &width, &height) != 0) return false;
   if (target.fullScreen) {
-    int width = 0, height = 0;
-    if (SDL_GetRendererOutputSize(target.renderer, &width, &height) != 0) return false;
     target.fit = FitWholeScale({src.w, src.h}, {width, height});
-    dst = ToSdl(target.fit.placed);
+  } else {
+    // A window the desktop's scale made larger than its picture shows it
+    // enlarged by the whole factor, from its corner.
+    const int32_t scale = std::max(1, std::min(width / std::max(1, src.w), height / std::max(1, src.h)));
+    target.fit = {scale, {0, 0, src.w * scale, src.h * scale}};
   }
+  const SDL_Rect dst = ToSdl(target.fit.placed);
   if (SDL_RenderCopy(target.renderer, target.texture, &src, &dst) != 0) return false;
   SDL_RenderPresent(target.renderer);
   return true;
@@ -196,7 +202,7 @@ bool SdlVideo::FullScreen(WindowId id) const {
 
 std::optional<FullScreenFit> SdlVideo::PictureFit(WindowId id) const {
   auto it = targets_.find(id);
-  if (it == targets_.end() || !it->second.fullScreen) return std::nullopt;
+  if (it == targets_.end() || (!it->second.fullScreen && it->second.fit.scale == 1)) return std::nullopt;
   return it->second.fit;
 }
 

@@ -52,6 +52,7 @@ class SdlVideo : public VideoService, public WindowPresenter {
   // a window that never had a frame shows its plain background.
   void Repaint(WindowId id);
   bool FullScreen(WindowId id) const;
+  bool FillsScreen(WindowId id) const override { return FullScreen(id); }
   PresentPath Path() const { return path_; }
   // Textures are made anew in the other path's format at the next frame.
   void SetPresentPath(PresentPath path);

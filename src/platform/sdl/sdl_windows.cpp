@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "platform/framework_error.h"
+#include "platform/sdl/x11_desktop_scale.h"
 #include "platform/sdl/x11_frame.h"
 #include "platform/sdl/x11_handles.h"
 #include "platform/sdl/x11_pointer.h"
@@ -14,6 +15,8 @@ namespace platform::sdl {
 namespace {
 bool Shown(SDL_Window* window) { return (SDL_GetWindowFlags(window) & SDL_WINDOW_SHOWN) != 0; }
 }  // namespace
+
+SdlWindows::SdlWindows() : scale_(DesktopScale()) {}
 
 SdlWindows::~SdlWindows() {
   for (auto& [id, window] : windows_) {
@@ -296,10 +299,11 @@ Point SdlWindows::CursorPos() const {
   if (presenter_ == nullptr) return {x, y};
   // Over a window that fills the screen with a scaled picture, the pointer is
   // told in the picture's pixels, as the events are, so the game's own
-  // screen-to-client sum lands on the same point.
+  // screen-to-client sum lands on the same point. A window enlarged by the
+  // desktop's scale keeps screen pixels, which its drag works in.
   for (const auto& [id, window] : windows_) {
     const std::optional<FullScreenFit> fit = presenter_->PictureFit(id);
-    if (!fit) continue;
+    if (!fit || !presenter_->FillsScreen(id)) continue;
     const Point origin = Position(id);
     const Point frame = ClientOffset(id);
     const Point client = ScreenToPicture(*fit, {x - origin.x - frame.x, y - origin.y - frame.y});

@@ -20,13 +20,14 @@ class WindowPresenter {
   virtual void Forget(WindowId id) = 0;
   // How the window's picture sits in it while it fills the screen.
   virtual std::optional<FullScreenFit> PictureFit(WindowId id) const = 0;
+  virtual bool FillsScreen(WindowId id) const = 0;
 };
 
 // Real windows, created hidden. Positions are outer corners, so a framed
 // window's SDL position (its client area) is offset by the frame.
 class SdlWindows : public WindowService {
  public:
-  SdlWindows() = default;
+  SdlWindows();
   ~SdlWindows() override;
   SdlWindows(const SdlWindows&) = delete;
   SdlWindows& operator=(const SdlWindows&) = delete;
@@ -50,6 +51,7 @@ class SdlWindows : public WindowService {
   bool AppActive() const override;
   Point CursorPos() const override;
   Size ScreenSize() const override;
+  int32_t Scale() const override { return scale_; }
   void HideTaskbarEntry() override;
   void InvalidateAll() override {}
 
@@ -91,6 +93,7 @@ class SdlWindows : public WindowService {
   WindowId nextId_ = 1;
   WindowPresenter* presenter_ = nullptr;
   bool taskbarHidden_ = false;
+  int32_t scale_ = 1;
 };
 
 }  // namespace platform::sdl
