@@ -19,7 +19,7 @@ play=(
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-apps imagemagick openbox icewm wmctrl
+  xvfb xauth xdotool x11-apps x11-xserver-utils imagemagick openbox icewm wmctrl
   desktop-file-utils appstream man-db groff-base dpkg-dev
 )
 

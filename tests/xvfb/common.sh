@@ -10,13 +10,16 @@ need_tools() {
   done
 }
 
-# Runs a command on an X server of its own, 1280 x 1024 at 24 bits. Xvfb
+# Runs a command on an X server of its own, 1280 x 1024 at 24 bits unless
+# XVFB_SCREEN says otherwise. Xvfb
 # picks a free display itself and tells it once it takes clients; xvfb-run -a
-# guesses one, and two servers started at once may take the same.
+# guesses one, and two servers started at once may take the same. The
+# server keeps what its clients set (such as xrdb's resources) when the
+# last one leaves.
 on_own_xserver() {
   local dir rc xvfb
   dir=$(mktemp -d)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
   xvfb=$!
   for _ in $(seq 100); do
     [ -s "$dir/display" ] && break
