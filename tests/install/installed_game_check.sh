@@ -94,7 +94,7 @@ for seed in $(seq "$first_second" "$last_second"); do
 done
 [ -n "$solved" ] || fail "the board was not solved with the cells of any second it may have been seeded with"
 echo "solved the board seeded with $solved"
-xdotool key --window "$gamewin" Escape
+key_into "$gamewin" Escape
 wait_for 50 ended || fail "Escape did not end the game"
 wait "$pid" || fail "the game ended with an error"
 pid=""
@@ -111,7 +111,7 @@ pid=$!
 dialog=$(find_window "Lumora") || fail "no dialog appeared the second time"
 gamewin=$(start_game "$dialog") || fail "no game window appeared the second time"
 wait_for 30 region_matches title.png 640x480+0+0 || fail "the title screen does not show the stored high score"
-xdotool key --window "$gamewin" Escape
+key_into "$gamewin" Escape
 wait_for 50 ended || fail "Escape did not end the second game"
 wait "$pid" || fail "the second game ended with an error"
 [ "$(tr -d '\r' <"$state/score.log" | head -1)" = "$score" ] || fail "the second run lost the score"

@@ -64,7 +64,7 @@ set -u
 pid=$!
 dialog=$(find_window "Lumora") || { echo "no dialog appeared"; kill $pid; exit 1; }
 game=$(start_game "$dialog") || { echo "no game window appeared"; kill $pid; exit 1; }
-xdotool key --window "$game" Escape
+key_into "$game" Escape
 for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 kill -0 $pid 2>/dev/null && { echo "Escape did not end the game"; kill $pid; exit 1; }
 wait $pid

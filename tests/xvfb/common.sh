@@ -61,6 +61,19 @@ find_window() {
   return 1
 }
 
+# Types a key as a keyboard does, once the window has the keyboard focus:
+# through the X server's test extension, not as an event sent to the window,
+# which the window may be gone for by its release.
+key_into() {
+  local window="$1" key="$2"
+  for _ in $(seq 30); do
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && break
+    xdotool windowfocus "$window" 2>/dev/null
+    sleep 0.1
+  done
+  xdotool key "$key"
+}
+
 # Clicks the dialog's start button until the game window shows, and prints
 # the game window. A click that arrives before the dialog takes input is lost.
 start_game() {

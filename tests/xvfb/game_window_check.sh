@@ -41,7 +41,7 @@ for _ in $(seq 30); do
   [ "$(compare -metric AE expected.png shot.png null: 2>&1)" = "0" ] && break
   sleep 0.2
 done
-xdotool key --window "$gamewin" Escape
+key_into "$gamewin" Escape
 for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 if kill -0 $pid 2>/dev/null; then echo "Escape did not end the game"; kill $pid; exit 1; fi
 wait $pid

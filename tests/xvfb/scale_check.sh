@@ -52,7 +52,7 @@ done
 differing=$(compare -metric AE expected.x2.png shot.png null: 2>&1)
 echo "pixels differing from the doubled frame: $differing"
 [ "$differing" = "0" ] || fail "the title screen is not the 1:1 frame doubled"
-xdotool key --window "$gamewin" Escape
+key_into "$gamewin" Escape
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "Escape did not end the game"
 wait "$pid"

@@ -232,7 +232,7 @@ echo "back from full screen at $gx,$gy"
 [ "$gx" -eq 250 ] && [ "$gy" -eq 150 ] || fail "leaving full screen did not bring the window back to its place"
 matches "headless.$seed/back.png" 640x480+250+150 "$hud" windowed || fail "the frame differs after full screen"
 
-xdotool key --window "$gamewin" Escape
+key_into "$gamewin" Escape
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "Escape did not end the game"
 wait "$pid"
@@ -288,7 +288,7 @@ if [ "$below" -lt 283 ]; then
   matches nofile/dialog.below.png "390x$((283 - below))+$cx+$((cy + below))" "$nothing" dialog.below ||
     fail "the dialog is not drawn behind the box"
 fi
-xdotool key --window "$box" Return
+key_into "$box" Return
 until_true eval '! xdotool search --onlyvisible --name "^Lumora ver 1.0$" >/dev/null 2>&1' || fail "Enter did not close the box"
 read -r cx cy <<<"$(client_at "$dialog")"
 matches nofile/dialog.png "390x283+$cx+$cy" "$nothing" dialog.after || fail "the dialog is not drawn whole after the box"
@@ -311,7 +311,7 @@ for _ in 1 2 3; do
 done
 [ -n "$box" ] || fail "no error box appeared for the broken sheet"
 until_true box_matches broken/box.png || fail "the broken sheet's box differs from the headless game's"
-xdotool key --window "$box" space
+key_into "$box" space
 until_true eval '! xdotool search --onlyvisible --name "^Lumora ver 1.0$" >/dev/null 2>&1' || fail "Space did not close the box"
 kill -TERM "$pid"
 until_true ended || fail "SIGTERM did not end the program after the box"
