@@ -28,9 +28,9 @@ WindowId SdlWindows::Create(const WindowDesc& desc) {
   if (desc.borderless) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR;
   const std::string caption = Cp932ToUtf8(desc.caption);
   // A renderer drawing through OpenGL would otherwise destroy the window and
-  // make a new one under the window manager's hands; without OpenGL, the
-  // window is made plain and the renderer draws in software. A window drawn
-  // without OpenGL is made plain, so that no OpenGL library is loaded.
+  // make a new one under the window manager's hands. A window drawn without
+  // OpenGL, or where there is none, is made plain: no OpenGL library is
+  // loaded for it, and a renderer, if any, draws in software.
   const bool gl = presenter_ == nullptr || presenter_->DrawsWithOpenGl();
   SDL_Window* native = gl ? SDL_CreateWindow(caption.c_str(), desc.left, desc.top, desc.width, desc.height,
                                              flags | SDL_WINDOW_OPENGL)
