@@ -38,11 +38,14 @@ sanitize: deps
 	  ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
 # The present benchmark needs a display; without one it gets its own X server.
-bench: deps
+# Then the whole game, $(BUILD)/lumora, on an X server of its own beside its peer.
+bench: configure
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLUMORA_BENCH=ON >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target lumora_bench
+	@cmake --build build-bench -j $(JOBS) --target lumora_bench sdl_peer
+	@cmake --build $(BUILD) -j $(JOBS) --target lumora art
 	if [ -n "$${DISPLAY:-}" ]; then build-bench/lumora_bench; \
 	else xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/lumora_bench; fi
+	bench/whole_program.sh $(BUILD) build-bench/sdl_peer
 
 FUZZ_SECONDS ?= 60
 fuzz: deps

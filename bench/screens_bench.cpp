@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "allocation_counter.h"
 #include "bitmap_writer.h"
 #include "game/varnix.h"
 #include "platform/headless/headless_backend.h"
@@ -64,9 +65,18 @@ struct Game {
   }
 };
 
-// One idle turn of the game: the frame drawn and presented.
+void CountAllocations(benchmark::State& state, uint64_t before) {
+  state.counters["allocs/frame"] =
+      benchmark::Counter(static_cast<double>(bench::Allocations() - before), benchmark::Counter::kAvgIterations);
+}
+
+// One idle turn of the game: the frame drawn and presented. The screen's
+// first frame makes the texts it keeps for good, so it is not counted.
 void RunFrames(benchmark::State& state, Game& game) {
+  game.Frames(1);
+  const uint64_t before = bench::Allocations();
   for (auto _ : state) game.program->Step();
+  CountAllocations(state, before);
 }
 
 void TitleFrame(benchmark::State& state) {
@@ -79,11 +89,13 @@ void PlayFrameHints(benchmark::State& state) {
   game.StartLargeBoard();
   game.Send(platform::EventType::MouseDown, game.Window(), 300, 300, platform::MouseButton::Right);
   // Hints cost points; keep the board alive for the whole run.
+  const uint64_t before = bench::Allocations();
   for (auto _ : state) {
     game.program->Game().State.Points = 1000;
     game.program->Game().State.ElapsedTicks = 0;
     game.program->Step();
   }
+  CountAllocations(state, before);
 }
 
 void MenuFrame(benchmark::State& state) {

@@ -251,6 +251,33 @@ TEST(FontCache, ATextDrawsTheSameEveryTimeAndWithoutAllocating) {
 #endif
 }
 
+TEST(FontCache, AFullGlyphStoreStartsAgainAndDrawsTheSame) {
+  // 128-pixel cells: a megabyte of store holds 64 full-width glyphs.
+  LogFont big = Gothic();
+  big.lfHeight = 128;
+  big.lfWidth = 64;
+  std::string many;
+  for (const char* kanji : {"一二三四五六七八九十百千万円年月日時分秒上下左右前後東西南北春夏秋冬",
+                            "山川海空雨雪風花鳥魚犬猫牛馬羊赤青白黒金銀銅鉄石木火水土天地人心手足",
+                            "目耳口力刀弓矢車船門家店町村都県国道駅橋森林田畑米麦茶酒肉卵"}) {
+    many += Sjis(kanji);
+  }
+  const std::string text = Sjis("得点ＡＢ") + many.substr(0, 20);
+  const auto draw = [&](Font& font, const std::string& what) {
+    Surface surface = Blank(font.TextWidth(what), 128);
+    font.Draw(surface, 0, 0, what, kInk, kPaper);
+    return AllPixels(surface);
+  };
+  auto fresh = Font::Create(big);
+  const auto expected = draw(*fresh, text);
+  auto used = Font::Create(big);
+  // Twice through more glyphs than the store holds, the store filling up in
+  // the middle of a text.
+  draw(*used, many + many);
+  EXPECT_EQ(draw(*used, text), expected);
+  EXPECT_EQ(draw(*used, text), expected);
+}
+
 TEST(FontDraw, EmptyTextAndLostSurfacesAreLeftAlone) {
   auto font = Font::Create(Gothic());
   Surface surface = Blank(50, 20);

@@ -171,6 +171,7 @@ int main() {
           shot, window, [&](int32_t x, int32_t y) { return expect(x - kWindowAt.x, y - kWindowAt.y); }, "windowed");
     };
     ok &= ShowAndCheck(backend, id, frame, windowed, "windowed frame");
+    std::printf("drawn by: %s\n", backend.video.DrawnBy(id).c_str());
     ok &= CheckPress(backend, id, {kWindowAt.x + 10, kWindowAt.y + 20}, {10, 20}, "windowed press");
 
     backend.video.SetFullScreen(id, true);

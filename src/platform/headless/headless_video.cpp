@@ -36,10 +36,16 @@ DrawResult HeadlessVideo::ShowFrame(WindowId window, const Surface& frame, const
   Copy(frame, s, own.pixels);
   if (!watched) return DrawResult::Ok;
   lastSize_ = own.size;
-  lastFrame_ = own.pixels;
+  lastWindow_ = window;
   lastScreen_ = screen;
   ++framesShown_;
   return DrawResult::Ok;
+}
+
+const std::vector<uint16_t>& HeadlessVideo::LastFrame() const {
+  static const std::vector<uint16_t> kNone;
+  const auto it = byWindow_.find(lastWindow_);
+  return it == byWindow_.end() ? kNone : it->second.pixels;
 }
 
 }  // namespace platform::headless

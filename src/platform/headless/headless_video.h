@@ -63,7 +63,7 @@ class HeadlessVideo : public VideoService {
     watched_ = window;
     showCalls_ = 0;
     framesShown_ = 0;
-    lastFrame_.clear();
+    lastWindow_ = kNoWindow;
     lastSize_ = {};
     lastScreen_ = {};
   }
@@ -74,10 +74,10 @@ class HeadlessVideo : public VideoService {
   int PrimaryRestores() const { return primaryRestores_; }
   int Releases() const { return releases_; }
   // The last frame shown, row by row without padding, and where it went.
-  const std::vector<uint16_t>& LastFrame() const { return lastFrame_; }
+  const std::vector<uint16_t>& LastFrame() const;
   Size LastFrameSize() const { return lastSize_; }
   Rect LastScreenRect() const { return lastScreen_; }
-  uint16_t FramePixel(int32_t x, int32_t y) const { return lastFrame_[static_cast<size_t>(y) * lastSize_.width + x]; }
+  uint16_t FramePixel(int32_t x, int32_t y) const { return LastFrame()[static_cast<size_t>(y) * lastSize_.width + x]; }
 
  private:
   PixelFormat format_ = PixelFormat::Rgb565();
@@ -92,7 +92,8 @@ class HeadlessVideo : public VideoService {
   int framesShown_ = 0;
   int primaryRestores_ = 0;
   int releases_ = 0;
-  std::vector<uint16_t> lastFrame_;
+  // The watched window that showed the last frame; its own copy is that frame.
+  WindowId lastWindow_ = kNoWindow;
   Size lastSize_;
   Rect lastScreen_;
   WindowId watched_ = kNoWindow;

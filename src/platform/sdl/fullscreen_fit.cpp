@@ -23,6 +23,12 @@ FullScreenFit FitWholeScale(Size picture, Size screen) {
   return {scale, {left, top, left + width, top + height}};
 }
 
+FullScreenFit FitFromCorner(Size picture, Size window) {
+  if (picture.width <= 0 || picture.height <= 0) return {1, {0, 0, 0, 0}};
+  const int32_t scale = std::max(1, std::min(window.width / picture.width, window.height / picture.height));
+  return {scale, {0, 0, picture.width * scale, picture.height * scale}};
+}
+
 Point ScreenToPicture(const FullScreenFit& fit, Point screen) {
   return {FloorDiv(screen.x - fit.placed.left, fit.scale), FloorDiv(screen.y - fit.placed.top, fit.scale)};
 }

@@ -16,6 +16,10 @@ struct FullScreenFit {
 // scale 1 and crops it evenly on both sides.
 FullScreenFit FitWholeScale(Size picture, Size screen);
 
+// A window larger than its picture by a whole factor, as on a high-density
+// desktop, shows it enlarged by that factor from its corner.
+FullScreenFit FitFromCorner(Size picture, Size window);
+
 // The picture pixel under a screen position. Positions on the black border
 // map outside the picture, as a pointer beside a window does.
 Point ScreenToPicture(const FullScreenFit& fit, Point screen);

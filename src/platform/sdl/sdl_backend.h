@@ -14,7 +14,7 @@ namespace platform::sdl {
 // The services on a real display, owned together. Making one starts SDL and
 // throws SdlStartError when it cannot.
 struct SdlBackend {
-  explicit SdlBackend(SdlVideo::PresentPath path = SdlVideo::PresentPath::LookupTable) : video{windows, path} {}
+  explicit SdlBackend(std::optional<SdlVideo::PresentPath> path = std::nullopt) : video{windows, path} {}
   SdlBackend(const SdlBackend&) = delete;
   SdlBackend& operator=(const SdlBackend&) = delete;
 

@@ -3,11 +3,14 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/draw/clip.h"
 #include "platform/draw/color.h"
 #include "platform/draw/surface.h"
 #include "platform/sdl/frame_convert.h"
+#include "platform/sdl/scaled_copy.h"
+#include "platform/sdl/x11_direct_rendering.h"
 
 namespace platform::sdl {
 
@@ -16,8 +19,9 @@ namespace {
 // The plain face of a framed window that has nothing drawn in it yet.
 constexpr Rgb kDialogFace{212, 208, 200};
 
+// Four bytes a pixel; RGB888 counts, though SDL calls it 24 bits.
 bool IsPacked32(uint32_t format) {
-  return !SDL_ISPIXELFORMAT_FOURCC(format) && SDL_BITSPERPIXEL(format) == 32 &&
+  return !SDL_ISPIXELFORMAT_FOURCC(format) && SDL_BYTESPERPIXEL(format) == 4 &&
          SDL_PIXELTYPE(format) == SDL_PIXELTYPE_PACKED32;
 }
 
@@ -32,11 +36,52 @@ uint32_t NativeFormat32(SDL_Renderer* renderer) {
   return SDL_PIXELFORMAT_ARGB8888;
 }
 
+int RenderDriverIndex(const char* name) {
+  for (int i = 0; i < SDL_GetNumRenderDrivers(); ++i) {
+    SDL_RendererInfo info;
+    if (SDL_GetRenderDriverInfo(i, &info) == 0 && std::strcmp(info.name, name) == 0) return i;
+  }
+  return -1;
+}
+
+// Asked right after the renderer is made, while its OpenGL context is current.
+RendererFacts FactsOf(SDL_Renderer* renderer) {
+  RendererFacts facts;
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(renderer, &info) != 0) return facts;
+  facts.name = info.name;
+  if (facts.name.rfind("opengl", 0) != 0) return facts;
+  using GetString = const unsigned char* (*)(unsigned int);
+  const auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  constexpr unsigned int kGlRenderer = 0x1F01;
+  if (getString != nullptr) {
+    if (const unsigned char* name = getString(kGlRenderer)) facts.glRenderer = reinterpret_cast<const char*>(name);
+  }
+  return facts;
+}
+
 SDL_Rect ToSdl(const Rect& r) { return {r.left, r.top, r.Width(), r.Height()}; }
+
+bool IsEmpty(const Rect& r) { return r.Width() <= 0 || r.Height() <= 0; }
 
 }  // namespace
 
-SdlVideo::SdlVideo(SdlWindows& windows, PresentPath path) : windows_(windows), path_(path) {
+SdlVideo::SdlVideo(SdlWindows& windows, std::optional<PresentPath> path) : windows_(windows) {
+  // The window surface goes straight to the window system; by default SDL
+  // would put a renderer of its own behind it.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (path) {
+    path_ = *path;
+  } else {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    facts_.x11 = driver != nullptr && std::strcmp(driver, "x11") == 0;
+    facts_.rendererAsked = asked != nullptr && *asked != '\0';
+    facts_.directRendering = facts_.x11 && !facts_.rendererAsked && X11OffersDirectRendering();
+    const std::optional<PresentPath> chosen = ChoosePath(facts_);
+    path_ = chosen.value_or(PresentPath::RendererTable);
+    settled_ = chosen.has_value();
+  }
   windows_.SetPresenter(this);
 }
 
@@ -51,17 +96,15 @@ void SdlVideo::DropRenderer(Target& target) {
   target.texture = nullptr;
   target.renderer = nullptr;
   target.textureSize = {};
-  target.hasPicture = false;
+  target.shown.whole = true;
 }
 
 void SdlVideo::SetPresentPath(PresentPath path) {
-  if (path == path_) return;
   path_ = path;
+  settled_ = true;
   for (auto& [id, target] : targets_) {
-    if (target.texture != nullptr) SDL_DestroyTexture(target.texture);
-    target.texture = nullptr;
-    target.textureSize = {};
-    target.hasPicture = false;
+    DropRenderer(target);
+    target.surface = nullptr;
   }
 }
 
@@ -72,21 +115,34 @@ void SdlVideo::Forget(WindowId id) {
   targets_.erase(it);
 }
 
+void SdlVideo::Settle(Target& target) {
+  settled_ = true;
+  facts_.renderer = FactsOf(target.renderer);
+  path_ = ChoosePath(facts_).value_or(PresentPath::RendererTable);
+  if (path_ == PresentPath::WindowSurface) DropRenderer(target);
+}
+
 bool SdlVideo::EnsureRenderer(WindowId id, Target& target) {
   if (target.renderer != nullptr) return true;
   SDL_Window* window = windows_.Native(id);
   if (window == nullptr) return false;
+  // An OpenGL renderer would replace a window not made for it under the
+  // window manager's hands; such a window gets SDL's software renderer.
+  const bool gl = (SDL_GetWindowFlags(window) & SDL_WINDOW_OPENGL) != 0;
   // No vsync: the frame loop keeps its own pace and must not block here.
-  target.renderer = SDL_CreateRenderer(window, -1, 0);
-  return target.renderer != nullptr;
+  target.renderer = SDL_CreateRenderer(window, gl ? -1 : RenderDriverIndex("software"), 0);
+  if (target.renderer == nullptr) return false;
+  target.shown.whole = true;
+  if (!settled_) Settle(target);
+  return true;
 }
 
 bool SdlVideo::EnsureTexture(Target& target, Size size) {
   if (target.texture != nullptr && target.textureSize == size) return true;
   if (target.texture != nullptr) SDL_DestroyTexture(target.texture);
-  target.hasPicture = false;
-  target.textureFormat = path_ == PresentPath::LookupTable ? NativeFormat32(target.renderer)
-                                                           : static_cast<uint32_t>(SDL_PIXELFORMAT_RGB565);
+  target.shown.whole = true;
+  target.textureFormat = path_ == PresentPath::RendererTable ? NativeFormat32(target.renderer)
+                                                             : static_cast<uint32_t>(SDL_PIXELFORMAT_RGB565);
   target.texture =
       SDL_CreateTexture(target.renderer, target.textureFormat, SDL_TEXTUREACCESS_STREAMING, size.width, size.height);
   if (target.texture == nullptr) {
@@ -95,7 +151,7 @@ bool SdlVideo::EnsureTexture(Target& target, Size size) {
   }
   SDL_SetTextureScaleMode(target.texture, SDL_ScaleModeNearest);
   target.textureSize = size;
-  if (path_ == PresentPath::LookupTable) BuildTable(target.textureFormat);
+  if (path_ == PresentPath::RendererTable) BuildTable(target.textureFormat);
   return true;
 }
 
@@ -105,57 +161,108 @@ void SdlVideo::BuildTable(uint32_t format) {
   tableFormat_ = table_.empty() ? 0 : format;
 }
 
-bool SdlVideo::Upload(Target& target, const Surface& frame, const Rect& source) {
-  const SDL_Rect rect = ToSdl(source);
-  if (path_ == PresentPath::Rgb565Texture) {
-    return SDL_UpdateTexture(target.texture, &rect, frame.Row(source.top) + source.left, frame.PitchPixels() * 2) ==
-           0;
+bool SdlVideo::Prepare(WindowId id, Target& target, Size frameSize) {
+  if (path_ != PresentPath::WindowSurface && !EnsureRenderer(id, target)) return false;
+  Size drawn;
+  if (path_ == PresentPath::WindowSurface) {
+    SDL_Surface* surface = SDL_GetWindowSurface(windows_.Native(id));
+    if (surface != nullptr && IsPacked32(surface->format->format)) {
+      BuildTable(surface->format->format);
+      if (surface != target.surface) target.shown.whole = true;
+      target.surface = surface;
+      drawn = {surface->w, surface->h};
+    } else {
+      // A desktop of another depth: a renderer converts for it.
+      SetPresentPath(PresentPath::RendererTable);
+      if (!EnsureRenderer(id, target)) return false;
+    }
+  }
+  if (path_ != PresentPath::WindowSurface) {
+    if (!EnsureTexture(target, frameSize) ||
+        SDL_GetRendererOutputSize(target.renderer, &drawn.width, &drawn.height) != 0) {
+      return false;
+    }
+  }
+  // A resized window lost what it showed.
+  if (drawn != target.drawnSize) target.shown.whole = true;
+  target.drawnSize = drawn;
+  return path_ != PresentPath::WindowSurface || !table_.empty();
+}
+
+bool SdlVideo::Upload(Target& target, const Rect& area) {
+  const Surface& frame = target.shown.pixels;
+  const SDL_Rect rect = ToSdl(area);
+  if (path_ == PresentPath::Renderer565) {
+    return SDL_UpdateTexture(target.texture, &rect, frame.Row(area.top) + area.left, frame.PitchPixels() * 2) == 0;
   }
   if (tableFormat_ != target.textureFormat) return false;
   void* pixels = nullptr;
   int pitch = 0;
   if (SDL_LockTexture(target.texture, &rect, &pixels, &pitch) != 0) return false;
-  ConvertByTable(table_, frame, source, pixels, pitch);
+  ConvertByTable(table_, frame, area, pixels, pitch);
   SDL_UnlockTexture(target.texture);
   return true;
+}
+
+FullScreenFit SdlVideo::FitOf(const Target& target) {
+  const Size picture{target.shown.source.Width(), target.shown.source.Height()};
+  return target.fullScreen ? FitWholeScale(picture, target.drawnSize) : FitFromCorner(picture, target.drawnSize);
 }
 
 bool SdlVideo::Present(Target& target) {
   SDL_SetRenderDrawColor(target.renderer, 0, 0, 0, 0xFF);
   SDL_RenderClear(target.renderer);
-  const SDL_Rect src = ToSdl(target.shown);
-  int width = 0, height = 0;
-  if (SDL_GetRendererOutputSize(target.renderer, &width, &height) != 0) return false;
-  if (target.fullScreen) {
-    target.fit = FitWholeScale({src.w, src.h}, {width, height});
-  } else {
-    // A window the desktop's scale made larger than its picture shows it
-    // enlarged by the whole factor, from its corner.
-    const int32_t scale = std::max(1, std::min(width / std::max(1, src.w), height / std::max(1, src.h)));
-    target.fit = {scale, {0, 0, src.w * scale, src.h * scale}};
-  }
+  const SDL_Rect src = ToSdl(target.shown.source);
+  target.fit = FitOf(target);
   const SDL_Rect dst = ToSdl(target.fit.placed);
   if (SDL_RenderCopy(target.renderer, target.texture, &src, &dst) != 0) return false;
   SDL_RenderPresent(target.renderer);
   return true;
 }
 
+bool SdlVideo::DrawOnSurface(WindowId id, Target& target, const Damage& damage) {
+  SDL_Surface* surface = target.surface;
+  const Rect& source = target.shown.source;
+  target.fit = FitOf(target);
+  // Drawn whole, the window is black wherever the picture is not.
+  if (damage.whole && SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0)) != 0) return false;
+  if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
+  const Rect put = PutScaled(table_, target.shown.pixels, source, damage.whole ? source : damage.rect, target.fit,
+                             {surface->pixels, surface->pitch, target.drawnSize});
+  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+  const SDL_Rect rect = damage.whole ? SDL_Rect{0, 0, surface->w, surface->h} : ToSdl(put);
+  if (rect.w <= 0 || rect.h <= 0) return true;
+  return SDL_UpdateWindowSurfaceRects(windows_.Native(id), &rect, 1) == 0;
+}
+
+bool SdlVideo::Draw(WindowId id, Target& target, const Damage& damage) {
+  if (path_ == PresentPath::WindowSurface) return DrawOnSurface(id, target, damage);
+  return Upload(target, damage.whole ? target.shown.source : damage.rect) && Present(target);
+}
+
 DrawResult SdlVideo::ShowFrame(WindowId window, const Surface& frame, const Rect& source, const Rect&) {
   const Rect s = Intersect(source, frame.Bounds());
-  if (s.Width() <= 0 || s.Height() <= 0 || windows_.Native(window) == nullptr) return DrawResult::Failed;
+  if (IsEmpty(s) || windows_.Native(window) == nullptr) return DrawResult::Failed;
   Target& target = targets_[window];
-  if (!EnsureRenderer(window, target) || !EnsureTexture(target, {frame.Width(), frame.Height()}) ||
-      !Upload(target, frame, s)) {
-    return DrawResult::Failed;
-  }
-  target.shown = s;
+  if (!Prepare(window, target, {frame.Width(), frame.Height()})) return DrawResult::Failed;
+  const Damage damage = TakeDamage(target.shown, frame, s);
   target.hasPicture = true;
-  return Present(target) ? DrawResult::Ok : DrawResult::Failed;
+  if (IsEmpty(damage.rect) || Draw(window, target, damage)) return DrawResult::Ok;
+  target.shown.whole = true;
+  return DrawResult::Failed;
 }
 
 void SdlVideo::PaintBackground(WindowId id, Target& target) {
-  if (!EnsureRenderer(id, target)) return;
+  if (path_ != PresentPath::WindowSurface && !EnsureRenderer(id, target)) return;
   const Rgb face = windows_.Borderless(id) ? Rgb{} : kDialogFace;
+  if (path_ == PresentPath::WindowSurface) {
+    SDL_Window* native = windows_.Native(id);
+    SDL_Surface* surface = SDL_GetWindowSurface(native);
+    if (surface == nullptr || SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, face.r, face.g, face.b)) != 0)
+      return;
+    SDL_UpdateWindowSurface(native);
+    return;
+  }
   SDL_SetRenderDrawColor(target.renderer, face.r, face.g, face.b, 0xFF);
   SDL_RenderClear(target.renderer);
   SDL_RenderPresent(target.renderer);
@@ -164,7 +271,13 @@ void SdlVideo::PaintBackground(WindowId id, Target& target) {
 void SdlVideo::Repaint(WindowId id) {
   if (windows_.Native(id) == nullptr) return;
   Target& target = targets_[id];
-  if (target.hasPicture && target.renderer != nullptr && Present(target)) return;
+  const Surface& shown = target.shown.pixels;
+  if (target.hasPicture && Prepare(id, target, {shown.Width(), shown.Height()}) &&
+      Draw(id, target, {target.shown.source, true})) {
+    target.shown.whole = false;
+    return;
+  }
+  target.shown.whole = true;
   PaintBackground(id, target);
 }
 
@@ -191,6 +304,7 @@ void SdlVideo::SetFullScreen(WindowId window, bool on) {
     SDL_SetWindowPosition(native, target.windowedAt.x, target.windowedAt.y);
   }
   target.fullScreen = on;
+  target.shown.whole = true;
 }
 
 void SdlVideo::ReleaseScreen(WindowId window) { SetFullScreen(window, false); }
@@ -220,6 +334,8 @@ bool SdlVideo::TakeReset() {
 bool SdlVideo::RestorePrimary() {
   bool working = true;
   for (auto& [id, target] : targets_) {
+    target.shown.whole = true;
+    if (path_ == PresentPath::WindowSurface) continue;
     // After a device reset nothing of the old renderer is to be trusted.
     if (deviceLost_) DropRenderer(target);
     if (!EnsureRenderer(id, target)) working = false;
@@ -228,12 +344,14 @@ bool SdlVideo::RestorePrimary() {
   return working;
 }
 
-std::string SdlVideo::RendererName(WindowId id) const {
+std::string SdlVideo::DrawnBy(WindowId id) const {
   auto it = targets_.find(id);
+  if (it == targets_.end()) return "none";
+  const Target& target = it->second;
+  if (path_ == PresentPath::WindowSurface && target.surface != nullptr)
+    return std::string("window surface, ") + SDL_GetPixelFormatName(target.surface->format->format);
   SDL_RendererInfo info;
-  if (it == targets_.end() || it->second.renderer == nullptr || SDL_GetRendererInfo(it->second.renderer, &info) != 0) {
-    return "none";
-  }
+  if (target.renderer == nullptr || SDL_GetRendererInfo(target.renderer, &info) != 0) return "none";
   return info.name;
 }
 

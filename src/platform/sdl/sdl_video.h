@@ -6,28 +6,30 @@
 #include <string>
 #include <vector>
 
+#include "platform/sdl/frame_damage.h"
 #include "platform/sdl/fullscreen_fit.h"
+#include "platform/sdl/present_path.h"
 #include "platform/sdl/sdl_windows.h"
 #include "platform/video.h"
 
 struct SDL_Renderer;
+struct SDL_Surface;
 struct SDL_Texture;
 
 namespace platform::sdl {
 
-// Presents 16-bit frames through an SDL renderer per window, each with one
-// streaming texture. Windowed a frame goes one to one into the window; full
-// screen the window covers the desktop in its own mode and the frame is
-// scaled by a whole factor, centred on black.
+// Presents 16-bit frames to windows by the cheapest path the machine offers
+// (present_path.h). Every frame is compared with the one the window shows:
+// an unchanged frame is not presented again and a changed one brings only
+// its changed rectangle to the screen. Windowed a frame goes one to one into
+// the window; full screen the window covers the desktop in its own mode and
+// the frame is scaled by a whole factor, centred on black.
 class SdlVideo : public VideoService, public WindowPresenter {
  public:
-  // How a 565 frame reaches the texture. bench/present_bench.cpp on Mesa GL:
-  // on game-like pictures the 65536-entry table converts a frame in ~105 us
-  // against SDL's ~155 us for a 565 texture (SDL wins only on pure noise), so
-  // the table into the renderer's own 32-bit format is the default.
-  enum class PresentPath { Rgb565Texture, LookupTable };
+  using PresentPath = sdl::PresentPath;
 
-  explicit SdlVideo(SdlWindows& windows, PresentPath path = PresentPath::LookupTable);
+  // Without a path, the machine's cheapest is chosen.
+  explicit SdlVideo(SdlWindows& windows, std::optional<PresentPath> path = std::nullopt);
   ~SdlVideo() override;
   SdlVideo(const SdlVideo&) = delete;
   SdlVideo& operator=(const SdlVideo&) = delete;
@@ -45,19 +47,21 @@ class SdlVideo : public VideoService, public WindowPresenter {
 
   void Forget(WindowId id) override;
   std::optional<FullScreenFit> PictureFit(WindowId id) const override;
+  bool DrawsWithOpenGl() const override { return path_ != PresentPath::WindowSurface; }
 
   // The renderer lost its render targets, or with `deviceLost` its textures too.
   void NoteReset(bool deviceLost);
-  // Shows again what the window showed last, after the window system lost it;
-  // a window that never had a frame shows its plain background.
+  // Shows again the whole of what the window showed last, after the window
+  // system lost it; a window that never had a frame shows its plain background.
   void Repaint(WindowId id);
   bool FullScreen(WindowId id) const;
   bool FillsScreen(WindowId id) const override { return FullScreen(id); }
   PresentPath Path() const { return path_; }
-  // Textures are made anew in the other path's format at the next frame.
+  // Every window shows its next frame whole by the given path.
   void SetPresentPath(PresentPath path);
-  // The renderer behind a window, once it has one; for the benchmark's label.
-  std::string RendererName(WindowId id) const;
+  // What draws into a window, once it has shown a frame: the window surface's
+  // layout, or the renderer's name; for the benchmark's label.
+  std::string DrawnBy(WindowId id) const;
 
  private:
   struct Target {
@@ -65,24 +69,39 @@ class SdlVideo : public VideoService, public WindowPresenter {
     SDL_Texture* texture = nullptr;
     Size textureSize;
     uint32_t textureFormat = 0;
+    // The window surface drawn into last; a new one is drawn whole.
+    SDL_Surface* surface = nullptr;
+    Size drawnSize;  // the window's pixels when last drawn
+    ShownFrame shown;
     bool hasPicture = false;
-    Rect shown;  // the texture's part that the window shows
     bool fullScreen = false;
     Point windowedAt;  // client corner, as SDL places windows
     Size windowedSize;
     FullScreenFit fit;
   };
 
+  // Makes what the path draws with; a new one, or one of a new size, makes
+  // the next frame whole.
+  bool Prepare(WindowId id, Target& target, Size frameSize);
+  bool Draw(WindowId id, Target& target, const Damage& damage);
+  bool DrawOnSurface(WindowId id, Target& target, const Damage& damage);
   bool EnsureRenderer(WindowId id, Target& target);
   bool EnsureTexture(Target& target, Size size);
-  bool Upload(Target& target, const Surface& frame, const Rect& source);
+  bool Upload(Target& target, const Rect& area);
+  // Where the picture lands in its window: full screen at its whole scale,
+  // centred; windowed from the corner, enlarged by the desktop's scale.
+  static FullScreenFit FitOf(const Target& target);
   bool Present(Target& target);
   void PaintBackground(WindowId id, Target& target);
   void DropRenderer(Target& target);
   void BuildTable(uint32_t format);
+  // Once the first renderer is made, the path that was waiting on it.
+  void Settle(Target& target);
 
   SdlWindows& windows_;
-  PresentPath path_;
+  DisplayFacts facts_;
+  PresentPath path_ = PresentPath::RendererTable;
+  bool settled_ = true;
   std::map<WindowId, Target> targets_;
   // Every 565 value's 32-bit pixel in `tableFormat_`.
   std::vector<uint32_t> table_;

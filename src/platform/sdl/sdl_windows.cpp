@@ -32,10 +32,13 @@ WindowId SdlWindows::Create(const WindowDesc& desc) {
   if (desc.borderless) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR;
   const std::string caption = Cp932ToUtf8(desc.caption);
   // A renderer drawing through OpenGL would otherwise destroy the window and
-  // make a new one under the window manager's hands; without OpenGL, the
-  // window is made plain and the renderer draws in software.
-  SDL_Window* native =
-      SDL_CreateWindow(caption.c_str(), desc.left, desc.top, desc.width, desc.height, flags | SDL_WINDOW_OPENGL);
+  // make a new one under the window manager's hands. A window drawn without
+  // OpenGL, or where there is none, is made plain: no OpenGL library is
+  // loaded for it, and a renderer, if any, draws in software.
+  const bool gl = presenter_ == nullptr || presenter_->DrawsWithOpenGl();
+  SDL_Window* native = gl ? SDL_CreateWindow(caption.c_str(), desc.left, desc.top, desc.width, desc.height,
+                                             flags | SDL_WINDOW_OPENGL)
+                          : nullptr;
   if (native == nullptr)
     native = SDL_CreateWindow(caption.c_str(), desc.left, desc.top, desc.width, desc.height, flags);
   if (native == nullptr) throw FrameworkError(std::string("SDL_CreateWindow failed: ") + SDL_GetError());

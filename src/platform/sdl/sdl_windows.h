@@ -21,6 +21,8 @@ class WindowPresenter {
   // How the window's picture sits in it while it fills the screen.
   virtual std::optional<FullScreenFit> PictureFit(WindowId id) const = 0;
   virtual bool FillsScreen(WindowId id) const = 0;
+  // Whether windows are drawn into through OpenGL, so must be made for it.
+  virtual bool DrawsWithOpenGl() const = 0;
 };
 
 // Real windows, created hidden. Positions are outer corners, so a framed

@@ -20,6 +20,9 @@ namespace {
 
 // Larger cells than this are drawn as boxes: their masks would be huge.
 constexpr int32_t kMaxCellSide = 512;
+// The most a font keeps of rendered half-width glyphs, and again of
+// full-width ones; one cell of the largest size fits.
+constexpr size_t kGlyphBudget = size_t{1} << 20;
 
 int32_t ClampToInt32(int64_t value) {
   return static_cast<int32_t>(
@@ -49,9 +52,8 @@ class CellFont final : public Font {
     if (!rasterizer_) return;
     family_ = face->family;
     // Room for the ASCII set and a screenful of kanji before any growth.
-    constexpr size_t kBudget = size_t{1} << 20;
-    halfMasks_.reserve(std::min(CellBytes(false) * 96, kBudget));
-    fullMasks_.reserve(std::min(CellBytes(true) * 128, kBudget));
+    halfMasks_.reserve(std::min(CellBytes(false) * 96, kGlyphBudget));
+    fullMasks_.reserve(std::min(CellBytes(true) * 128, kGlyphBudget));
   }
 
   ~CellFont() override {
@@ -156,8 +158,10 @@ class CellFont final : public Font {
     if (!Decode(ch, codePoint)) return {kBlank, 0};
     std::vector<uint8_t>& pool = ch.IsFullWidth() ? fullMasks_ : halfMasks_;
     const size_t bytes = CellBytes(ch.IsFullWidth());
+    // A full store starts again empty: the glyphs still in use come back
+    // one by one, so a long run through many characters stays bounded.
+    if (pool.size() + bytes > kGlyphBudget) Forget(ch.IsFullWidth());
     const size_t offset = pool.size();
-    if (offset / bytes >= static_cast<size_t>(std::numeric_limits<int32_t>::max())) return {kBlank, 0};
     pool.resize(offset + bytes, 0);
     Glyph glyph;
     if (!rasterizer_->Render(codePoint, CellWidth(ch.IsFullWidth()), proportional_, pool.data() + offset,
@@ -168,6 +172,18 @@ class CellFont final : public Font {
     }
     glyph.slot = static_cast<int32_t>(offset / bytes);
     return glyph;
+  }
+
+  void Forget(bool fullWidth) const {
+    if (fullWidth) {
+      for (auto& page : pages_) {
+        if (page) page->fill(Glyph{});
+      }
+      fullMasks_.clear();
+    } else {
+      single_.fill(Glyph{});
+      halfMasks_.clear();
+    }
   }
 
   // A lone lead byte decodes to nothing and stays blank.

@@ -1,0 +1,17 @@
+#include "platform/sdl/x11_direct_rendering.h"
+
+#include <X11/Xlib.h>
+
+namespace platform::sdl {
+
+bool X11OffersDirectRendering() {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return false;
+  int opcode = 0, event = 0, error = 0;
+  const bool offered = XQueryExtension(display, "DRI3", &opcode, &event, &error) ||
+                       XQueryExtension(display, "DRI2", &opcode, &event, &error);
+  XCloseDisplay(display);
+  return offered;
+}
+
+}  // namespace platform::sdl
