@@ -15,10 +15,7 @@ need_tools Xvfb xrdb import xdotool xwininfo compare convert
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
 make_game_folder "$build" "$game"
-printf 'start\nframes 3\nshot %s/expected.png\n' "$game" >"$game/title.txt"
-cp -r "$game/DATA" "$game/DATA.first"
-"$runner" "$game" "$game/title.txt" || { echo "the headless run failed"; exit 1; }
-rm -rf "$game/DATA" && mv "$game/DATA.first" "$game/DATA"
+headless_title "$runner" "$game" || exit 1
 convert "$game/expected.png" -scale 200% "$game/expected.x2.png"
 
 cat >"$game/play.sh" <<'INNER'
