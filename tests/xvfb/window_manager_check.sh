@@ -31,6 +31,7 @@ cd "$1"
 wm="$2"
 . ./common.sh
 fail() { echo "$1"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
+trap 'code=$?; [ $code -eq 0 ] || echo "play.sh ended with $code at line $LINENO"' EXIT
 
 "$wm" >wm.log 2>&1 &
 for _ in $(seq 100); do
@@ -235,7 +236,7 @@ matches "headless.$seed/back.png" 640x480+250+150 "$hud" windowed || fail "the f
 key_into "$gamewin" Escape
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "Escape did not end the game"
-wait "$pid"
+wait "$pid" || fail "the game ended with code $? after Escape"
 echo "$seed" >seed
 cp -r DATA DATA.escape
 
@@ -251,7 +252,7 @@ sleep 0.5
 wmctrl -i -c "$gamewin"
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "the window manager's close did not end the game"
-wait "$pid"
+wait "$pid" || fail "the game ended with code $? after the window manager's close"
 
 # The game's own error box, readable in the Japanese face: the real box's
 # client area is the headless game's box pixel for pixel. The folder's path
@@ -294,7 +295,7 @@ read -r cx cy <<<"$(client_at "$dialog")"
 matches nofile/dialog.png "390x283+$cx+$cy" "$nothing" dialog.after || fail "the dialog is not drawn whole after the box"
 wmctrl -i -c "$dialog"
 until_true ended || fail "closing the dialog after the box did not end the program"
-wait "$pid"
+wait "$pid" || fail "the program ended with code $? after the dialog's close"
 [ -e nofile/DATA/win_state.log ] && fail "cancelling after the box wrote win_state.log"
 
 # A broken sheet: the box raised as the game window opens.
@@ -313,9 +314,11 @@ done
 until_true box_matches broken/box.png || fail "the broken sheet's box differs from the headless game's"
 key_into "$box" space
 until_true eval '! xdotool search --onlyvisible --name "^Lumora ver 1.0$" >/dev/null 2>&1' || fail "Space did not close the box"
-kill -TERM "$pid"
-until_true ended || fail "SIGTERM did not end the program after the box"
-wait "$pid"
+# The game window, shown with no picture, still closes the game its usual way.
+gamewin=$(find_window "^Lumora$") || fail "no game window stood behind the broken sheet's box"
+wmctrl -i -c "$gamewin"
+until_true ended || fail "closing the game window after the box did not end the program"
+wait "$pid" || fail "the program ended with code $? after its window's close"
 INNER
 chmod +x "$game/play.sh"
 on_own_xserver "$game/play.sh" "$game" "$wm" || { cat "$game/lumora.err"; exit 1; }
