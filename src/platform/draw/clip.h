@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include "platform/geometry.h"
 
 namespace platform {
@@ -12,6 +14,8 @@ bool ClipCopy(int32_t& x, int32_t& y, Rect& src, const Rect& srcBounds, const Re
 
 // The overlap of two rectangles; empty (right <= left or bottom <= top) when
 // they do not meet.
-Rect Intersect(const Rect& a, const Rect& b);
+inline Rect Intersect(const Rect& a, const Rect& b) {
+  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+}
 
 }  // namespace platform
