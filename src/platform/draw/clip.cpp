@@ -4,7 +4,7 @@
 
 namespace platform {
 
-bool ClipCopy(int32_t& x, int32_t& y, Rect& src, const Rect& srcBounds, const Rect& dstBounds) {
+bool ClipCopyAtEdges(int32_t& x, int32_t& y, Rect& src, const Rect& srcBounds, const Rect& dstBounds) {
   // Work in 64 bits so that far-off coordinates cannot overflow.
   int64_t sl = src.left, st = src.top, sr = src.right, sb = src.bottom;
   int64_t dx = x, dy = y;
