@@ -44,7 +44,9 @@ TEST(Copy, EveryWidthCopiesItsRowsExactlyAndNothingBesideThem) {
 TEST(Clip, ATrimmedCopyKeepsExactlyThePixelsInsideBothSurfaces) {
   const Rect srcBounds{0, 0, 6, 5};
   const Rect dstBounds{1, 2, 8, 7};
-  auto in = [](const Rect& r, int32_t px, int32_t py) { return px >= r.left && px < r.right && py >= r.top && py < r.bottom; };
+  auto in = [](const Rect& r, int32_t px, int32_t py) {
+    return px >= r.left && px < r.right && py >= r.top && py < r.bottom;
+  };
   for (int32_t left = -2; left <= 7; ++left)
     for (int32_t top = -2; top <= 6; ++top)
       for (int32_t width = 0; width <= 4; ++width)
