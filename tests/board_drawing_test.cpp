@@ -60,6 +60,22 @@ TEST_F(BoardDrawing, SixBySixBoardStartsAt270And190AndEndsAt370And290) {
   EXPECT_TRUE(frame.ShowsBackdrop(130, 50, 530, 190));
 }
 
+TEST_F(BoardDrawing, WhereTheBoardGetsNoTileTheBackdropStays) {
+  player.StartBoard(0);
+  player.PointAt(600, 400);
+  player.Frames(1);
+  // A count no tile shows leaves its cell as the backdrop, and only that cell.
+  S().Board[9][9].LitNeighbours = 7;
+  player.Frames(1);
+  EXPECT_TRUE(frame.ShowsBackdrop(CellX(9), CellY(9), CellX(10), CellY(10)));
+  EXPECT_TRUE(frame.ShowsTile(CellX(10), CellY(9), 0, 0));
+  EXPECT_TRUE(frame.ShowsTile(CellX(9), CellY(10), 0, 0));
+  // A lost sprite sheet gives no tiles at all.
+  player.Game().Screen.SpriteSheet->MarkLost();
+  player.Frames(1);
+  EXPECT_TRUE(frame.ShowsBackdrop(CellX(7), CellY(7), CellX(13), CellY(13)));
+}
+
 TEST_F(BoardDrawing, PressedCellChangesOnTheNextFrameAndItsNeighboursOneLater) {
   player.StartBoard(0);
   player.Frames(1);

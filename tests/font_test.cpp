@@ -278,6 +278,37 @@ TEST(FontCache, AFullGlyphStoreStartsAgainAndDrawsTheSame) {
   EXPECT_EQ(draw(*used, text), expected);
 }
 
+TEST(FontStrips, AKeptTextDrawsAsItsGlyphsDoAcrossEdgesColoursAndEvictions) {
+  auto font = Font::Create(Gothic(700));
+  const std::string text = Sjis("Aあ漢ｱ字9");
+  const int32_t width = font->TextWidth(text);
+  // Too long to keep, so always put together from its glyphs; the spaces
+  // have no ink and leave the text's own box as it is.
+  const std::string unkept = text + std::string(70, ' ');
+  const auto check = [&](int32_t x, int32_t y, Rgb ink, Rgb paper) {
+    Surface kept = Blank(60, 35);
+    Surface plain = Blank(60, 35);
+    font->Draw(kept, x, y, text, ink, paper);
+    font->Draw(plain, x, y, unkept, ink, paper);
+    for (int32_t row = 0; row < kept.Height(); ++row) {
+      for (int32_t col = 0; col < kept.PitchPixels(); ++col) {
+        const bool inBox = col < kept.Width() && col >= x && col < x + width && row >= y && row < y + 16;
+        ASSERT_EQ(kept.Row(row)[col], inBox ? plain.Row(row)[col] : kUntouched)
+            << "at " << x << "," << y << " pixel " << col << "," << row;
+      }
+    }
+  };
+  const int32_t offsets[][2] = {{0, 0}, {3, 2}, {-5, -3}, {-40, 4}, {30, -10}, {50, 2}, {7, 30}, {-width + 1, 0}};
+  for (const auto& [x, y] : offsets) {
+    check(x, y, kInk, kPaper);
+    check(x, y, kPaper, kInk);
+  }
+  // More texts than the store keeps push the first one out and back in.
+  Surface scratch = Blank(60, 35);
+  for (int i = 0; i < 40; ++i) font->Draw(scratch, 0, 0, std::to_string(i), kInk, kPaper);
+  check(-5, -3, kInk, kPaper);
+}
+
 TEST(FontDraw, EmptyTextAndLostSurfacesAreLeftAlone) {
   auto font = Font::Create(Gothic());
   Surface surface = Blank(50, 20);

@@ -65,6 +65,28 @@ TEST_P(Effects, DarkenTruncatesEachChannel) {
   EXPECT_EQ(Target().Pixel(0, 0), Px(21, 11, 6));
 }
 
+TEST_P(Effects, DarkenGivesEveryPixelValueEachChannelTimesTheWeightOverTenAtEveryWeight) {
+  const platform::PixelFormat f = Target().Format();
+  for (int32_t n = 0; n <= 10; ++n) {
+    // Every 16-bit value once, in 103 rows from the second column on, so
+    // that rows start off the wide steps and end with a part step.
+    for (int32_t y = 0; y < 103; ++y)
+      for (int32_t x = 0; x < 640; ++x) Target().SetPixel(x, y, static_cast<uint16_t>(y * 640 + x));
+    display::DarkenRect(d, 1, 0, 639, 103, n);
+    for (int32_t y = 0; y < 103; ++y) {
+      ASSERT_EQ(Target().Pixel(0, y), static_cast<uint16_t>(y * 640));
+      for (int32_t x = 1; x < 640; ++x) {
+        const auto p = static_cast<uint16_t>(y * 640 + x);
+        const int32_t r = ((p & f.redMask) >> d.RedShift) * n / 10;
+        const int32_t g = ((p & f.greenMask) >> d.GreenShift) * n / 10;
+        const int32_t b = (p & f.blueMask) * n / 10;
+        ASSERT_EQ(Target().Pixel(x, y), static_cast<uint16_t>((r << d.RedShift) + (g << d.GreenShift) + b))
+            << "weight " << n << " pixel " << p;
+      }
+    }
+  }
+}
+
 TEST_P(Effects, EffectsStopAtEveryFrameEdge) {
   const uint16_t p = Px(20, 20, 20);
   FillTarget(p);

@@ -31,7 +31,7 @@ platform::Point TVarnix::PicturePoint(platform::Point client) const {
 }
 
 void TVarnix::FrameStep() {
-  BltOpaque(0, 0, BackSheet(), 0, 0, 640, 480);
+  DrawBackdrop();
   if (State.Playing != 0 || State.ShowingResult != 0) {
     DrawCells();
     DrawHud();

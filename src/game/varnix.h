@@ -44,6 +44,11 @@ class TVarnix : public platform::Form {
   void PlaySoundEffect(const std::string& name);
 
   // Screens.
+  // The backdrop, all of it but the square the board's tiles will cover.
+  void DrawBackdrop();
+  // The square DrawCells covers whole with tiles this frame; empty when it
+  // would leave any of it uncovered.
+  platform::Rect TiledBoard() const;
   void DrawCells();
   void DrawHover();
   void DrawHints();

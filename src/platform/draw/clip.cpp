@@ -4,11 +4,7 @@
 
 namespace platform {
 
-Rect Intersect(const Rect& a, const Rect& b) {
-  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
-}
-
-bool ClipCopy(int32_t& x, int32_t& y, Rect& src, const Rect& srcBounds, const Rect& dstBounds) {
+bool ClipCopyAtEdges(int32_t& x, int32_t& y, Rect& src, const Rect& srcBounds, const Rect& dstBounds) {
   // Work in 64 bits so that far-off coordinates cannot overflow.
   int64_t sl = src.left, st = src.top, sr = src.right, sb = src.bottom;
   int64_t dx = x, dy = y;

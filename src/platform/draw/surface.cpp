@@ -13,8 +13,6 @@ Surface::Surface(int32_t width, int32_t height, PixelFormat format, std::shared_
       device_(std::move(device)),
       seenResets_(device_ ? device_->count : 0) {}
 
-bool Surface::IsLost() const { return lost_ || (device_ && device_->count != seenResets_); }
-
 DrawResult Surface::Lock(SurfaceMemory& memory) {
   if (IsLost()) return DrawResult::SurfaceLost;
   memory = {pixels_.data(), pitchPixels_ * 2, format_};

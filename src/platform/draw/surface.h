@@ -49,7 +49,7 @@ class Surface {
   void SetClipper(const Clipper* clipper) { clipper_ = clipper; }
   const Clipper* AttachedClipper() const { return clipper_; }
 
-  bool IsLost() const;
+  bool IsLost() const { return lost_ || (device_ && device_->count != seenResets_); }
   // As when the device takes the surface's memory away.
   void MarkLost() { lost_ = true; }
   // Gives the memory back; its contents are not (they come back as noise).

@@ -12,6 +12,7 @@
 #include "platform/text/cp932.h"
 #include "platform/text/face_lookup.h"
 #include "platform/text/glyph_rasterizer.h"
+#include "platform/text/text_strips.h"
 #include "platform/text_codec.h"
 
 namespace platform {
@@ -65,41 +66,26 @@ class CellFont final : public Font {
 
   void Draw(Surface& surface, int32_t x, int32_t y, std::string_view cp932, Rgb text, Rgb back) override {
     if (cp932.empty() || surface.IsLost()) return;
-    const Rect bounds = surface.Bounds();
-    const Rect box{x, y, ClampToInt32(int64_t{x} + TextWidth(cp932)), ClampToInt32(int64_t{y} + height_)};
-    const Rect fill = Intersect(box, bounds);
-    if (fill.Width() <= 0 || fill.Height() <= 0) return;
     const uint16_t paper = PackColor(surface.Format(), back);
-    for (int32_t row = fill.top; row < fill.bottom; ++row)
-      std::fill_n(surface.Row(row) + fill.left, fill.Width(), paper);
-    if (!rasterizer_) return;
-
     const uint16_t ink = PackColor(surface.Format(), text);
-    int64_t cellLeft = x;
-    for (size_t pos = 0; pos < cp932.size() && cellLeft < bounds.right;) {
-      const Cp932Char ch = NextCp932Char(cp932, pos);
-      pos += ch.bytes;
-      const int32_t cellWidth = CellWidth(ch.IsFullWidth());
-      const Glyph& glyph = GlyphOf(ch);
-      const int64_t left = cellLeft;
-      cellLeft += Advance(ch, glyph);
-      if (left + cellWidth <= bounds.left) continue;
-      const int32_t slot = glyph.slot;
-      if (slot < 0) continue;
-      const uint8_t* mask = (ch.IsFullWidth() ? fullMasks_ : halfMasks_).data() + CellBytes(ch.IsFullWidth()) * slot;
-
-      const Rect cell{0, 0, cellWidth, height_};
-      Rect src = cell;
-      int32_t dx = static_cast<int32_t>(left);
-      int32_t dy = y;
-      // A proportional glyph may reach past its step; the text's box holds it.
-      if (!ClipCopy(dx, dy, src, cell, fill)) continue;
-      for (int32_t row = 0; row < src.Height(); ++row) {
-        const uint8_t* in = mask + static_cast<size_t>(src.top + row) * cellWidth + src.left;
-        uint16_t* out = surface.Row(dy + row) + dx;
-        for (int32_t i = 0; i < src.Width(); ++i) out[i] = in[i] != 0 ? ink : out[i];
-      }
+    const TextStrips::Strip* strip = strips_.Find(cp932, ink, paper);
+    if (strip == nullptr) {
+      TextStrips::Strip* made = strips_.Make(cp932, ink, paper, TextWidth(cp932), height_);
+      if (made != nullptr)
+        Compose(made->pixels, made->width, {0, 0, made->width, made->height}, 0, 0, cp932, ink, paper);
+      strip = made;
     }
+    if (strip == nullptr) {
+      Compose(surface.Row(0), surface.PitchPixels(), surface.Bounds(), x, y, cp932, ink, paper);
+      return;
+    }
+    // A box composed whole and cut to the surface is the box composed cut.
+    const Rect whole{0, 0, strip->width, strip->height};
+    Rect src = whole;
+    if (!ClipCopy(x, y, src, whole, surface.Bounds())) return;
+    for (int32_t row = 0; row < src.Height(); ++row)
+      std::copy_n(strip->pixels + static_cast<size_t>(src.top + row) * strip->width + src.left, src.Width(),
+                  surface.Row(y + row) + x);
   }
 
   int32_t TextWidth(std::string_view cp932) const override {
@@ -123,6 +109,44 @@ class CellFont final : public Font {
     int32_t advance = 0;
   };
   using Page = std::array<Glyph, 256>;
+
+  // The text's box with its top-left corner at (x, y) on the pixels at
+  // `origin`, `pitch` apart from row to row, cut to `bounds`.
+  void Compose(uint16_t* origin, int32_t pitch, const Rect& bounds, int32_t x, int32_t y, std::string_view cp932,
+               uint16_t ink, uint16_t paper) const {
+    auto rowAt = [origin, pitch](int32_t row) { return origin + static_cast<ptrdiff_t>(row) * pitch; };
+    const Rect box{x, y, ClampToInt32(int64_t{x} + TextWidth(cp932)), ClampToInt32(int64_t{y} + height_)};
+    const Rect fill = Intersect(box, bounds);
+    if (fill.Width() <= 0 || fill.Height() <= 0) return;
+    for (int32_t row = fill.top; row < fill.bottom; ++row) std::fill_n(rowAt(row) + fill.left, fill.Width(), paper);
+    if (!rasterizer_) return;
+
+    int64_t cellLeft = x;
+    for (size_t pos = 0; pos < cp932.size() && cellLeft < bounds.right;) {
+      const Cp932Char ch = NextCp932Char(cp932, pos);
+      pos += ch.bytes;
+      const int32_t cellWidth = CellWidth(ch.IsFullWidth());
+      const Glyph& glyph = GlyphOf(ch);
+      const int64_t left = cellLeft;
+      cellLeft += Advance(ch, glyph);
+      if (left + cellWidth <= bounds.left) continue;
+      const int32_t slot = glyph.slot;
+      if (slot < 0) continue;
+      const uint8_t* mask = (ch.IsFullWidth() ? fullMasks_ : halfMasks_).data() + CellBytes(ch.IsFullWidth()) * slot;
+
+      const Rect cell{0, 0, cellWidth, height_};
+      Rect src = cell;
+      int32_t dx = static_cast<int32_t>(left);
+      int32_t dy = y;
+      // A proportional glyph may reach past its step; the text's box holds it.
+      if (!ClipCopy(dx, dy, src, cell, fill)) continue;
+      for (int32_t row = 0; row < src.Height(); ++row) {
+        const uint8_t* in = mask + static_cast<size_t>(src.top + row) * cellWidth + src.left;
+        uint16_t* out = rowAt(dy + row) + dx;
+        for (int32_t i = 0; i < src.Width(); ++i) out[i] = in[i] != 0 ? ink : out[i];
+      }
+    }
+  }
 
   int32_t CellWidth(bool fullWidth) const { return fullWidth ? halfWidth_ * 2 : halfWidth_; }
   size_t CellBytes(bool fullWidth) const { return static_cast<size_t>(CellWidth(fullWidth)) * height_; }
@@ -214,6 +238,7 @@ class CellFont final : public Font {
   mutable std::array<std::unique_ptr<Page>, 256> pages_;
   mutable std::vector<uint8_t> halfMasks_;
   mutable std::vector<uint8_t> fullMasks_;
+  TextStrips strips_;
 };
 
 // The face name is a fixed-size field in the game's data, padded with zeros.
