@@ -17,6 +17,10 @@ SdlSession::SdlSession() {
   // The game gives the screen up itself when it loses the activation.
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  // Set before SDL's X11 driver starts, so that SDL, which puts back the
+  // handler it found when it shuts down, puts back this one: the displays it
+  // closes then may still report an error for a window already gone.
+  KeepXErrorsNonFatal();
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::string why = SDL_GetError();
     SDL_Quit();
@@ -33,6 +37,7 @@ SdlSession::SdlSession() {
     throw SdlStartError("SDL found no display to open a window on (video driver " + found +
                         "; is DISPLAY or WAYLAND_DISPLAY set?)");
   }
+  // SDL's X11 driver put its own in front; errors reach this one again.
   if (driver != nullptr && std::strcmp(driver, "x11") == 0) KeepXErrorsNonFatal();
 }
 
