@@ -112,7 +112,7 @@ void SdlWindows::Hide(WindowId id) {
 }
 
 void SdlWindows::Place(Window& w) {
-  const FrameExtents frame = w.borderless ? FrameExtents{} : w.frame;
+  const FrameExtents frame = FrameOf(w);
   int width = 0, height = 0;
   SDL_GetWindowSize(w.native, &width, &height);
   const Rect client = PlaceClient(w.placement, frame, {width, height}, ScreenSize());
@@ -138,7 +138,6 @@ void SdlWindows::Move(WindowId id, int32_t left, int32_t top) {
   w->placement.centred = false;
   w->placement.over.reset();
   w->placement.outer = {left, top};
-  Frame(id);
   Place(*w);
   StartSettling(*w);
 }
@@ -148,7 +147,6 @@ void SdlWindows::CentreOnScreen(WindowId id) {
   if (w == nullptr) return;
   w->placement.centred = true;
   w->placement.over.reset();
-  Frame(id);
   Place(*w);
   StartSettling(*w);
 }
@@ -158,7 +156,6 @@ void SdlWindows::CentreOver(WindowId id, const Rect& area) {
   if (w == nullptr) return;
   w->placement.centred = false;
   w->placement.over = area;
-  Frame(id);
   Place(*w);
   StartSettling(*w);
 }
@@ -174,7 +171,6 @@ void SdlWindows::SetOuterSize(WindowId id, int32_t width, int32_t height) {
   Window* w = Get(id);
   if (w == nullptr) return;
   w->placement.outerSize = Size{width, height};
-  Frame(id);
   Place(*w);
   StartSettling(*w);
 }
@@ -262,16 +258,20 @@ Point SdlWindows::Position(WindowId id) const {
 
 FrameExtents SdlWindows::Frame(WindowId id) const {
   const Window* w = Find(id);
-  if (w == nullptr || w->borderless) return {};
-  if (!Shown(w->native)) return w->frame;
-  if (const std::optional<FrameExtents> measured = MeasuredFrame(w->native)) {
-    w->frame = *measured;
-  } else if (!WindowManagerRuns(w->native)) {
+  return w != nullptr ? FrameOf(*w) : FrameExtents{};
+}
+
+FrameExtents SdlWindows::FrameOf(const Window& w) const {
+  if (w.borderless) return {};
+  if (!Shown(w.native)) return w.frame;
+  if (const std::optional<FrameExtents> measured = MeasuredFrame(w.native)) {
+    w.frame = *measured;
+  } else if (!WindowManagerRuns(w.native)) {
     int top = 0, left = 0, bottom = 0, right = 0;
     // Off X11 SDL's own figures are all there is.
-    if (SDL_GetWindowBordersSize(w->native, &top, &left, &bottom, &right) == 0) w->frame = {left, top, right, bottom};
+    if (SDL_GetWindowBordersSize(w.native, &top, &left, &bottom, &right) == 0) w.frame = {left, top, right, bottom};
   }
-  return w->frame;
+  return w.frame;
 }
 
 bool SdlWindows::AppActive() const {

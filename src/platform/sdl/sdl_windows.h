@@ -87,6 +87,8 @@ class SdlWindows : public WindowService {
   };
   const Window* Find(WindowId id) const;
   Window* Get(WindowId id);
+  // The frame measured afresh while the window is shown, else the last one.
+  FrameExtents FrameOf(const Window& w) const;
   void Place(Window& w);
   void StartSettling(Window& w);
   void KeepBringingBack(Window& w);
