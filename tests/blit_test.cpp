@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
+#include <vector>
 
 #include "platform/draw/blit.h"
 #include "platform/draw/clip.h"
@@ -85,4 +87,50 @@ TEST(Clip, ATrimmedCopyKeepsExactlyThePixelsInsideBothSurfaces) {
   ASSERT_TRUE(platform::ClipCopy(dx, dy, wide, srcBounds, dstBounds));
   EXPECT_EQ(wide, (Rect{0, 0, 6, 2}));
   EXPECT_EQ(dx, 1);
+}
+
+// A row of tiles gives the very pixels of each tile copied in turn: wholly
+// inside, past any edge of the target or of its clip rectangle, with tiles
+// reaching outside the source, and far off.
+TEST(Copy, ARowOfTilesGivesThePixelsOfEachTileCopiedInTurn) {
+  Surface source(100, 100, PixelFormat::Rgb565());
+  for (int32_t y = 0; y < 100; ++y)
+    for (int32_t x = 0; x < 100; ++x) source.SetPixel(x, y, static_cast<uint16_t>(1 + x + 100 * y));
+  const std::vector<platform::Point> inside = {{0, 0}, {20, 0}, {20, 80}, {0, 20}, {40, 0}, {80, 60}};
+  const std::vector<platform::Point> outside = {{0, 0}, {90, 0}, {-5, 30}, {30, 95}, {20, 20}};
+  platform::Clipper clipper;
+  platform::RegionData region;
+  region.rect = {30, 10, 150, 70};
+  clipper.SetClipList(region);
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  for (const auto* corners : {&inside, &outside})
+    for (const platform::Size tile : {platform::Size{20, 20}, platform::Size{7, 3}, platform::Size{40, 20}})
+      for (const bool clipped : {false, true})
+        for (const auto& [x, y] : std::vector<std::pair<int32_t, int32_t>>{
+                 {10, 10}, {0, 0}, {-15, 5}, {100, 40}, {10, -12}, {30, 65}, {kMax - 30, 0}, {0, kMax - 5}}) {
+          Surface want(160, 80, PixelFormat::Rgb565());
+          Surface got(160, 80, PixelFormat::Rgb565());
+          want.Fill(0xBEEF);
+          got.Fill(0xBEEF);
+          if (clipped) {
+            want.SetClipper(&clipper);
+            got.SetClipper(&clipper);
+          }
+          int32_t at = x;
+          for (const platform::Point& c : *corners) {
+            const Rect from{c.x, c.y, c.x + tile.width, c.y + tile.height};
+            if (clipped)
+              platform::Blt(want, {at, y, at + tile.width, y + tile.height}, source, from, false);
+            else
+              platform::BltFast(want, at, y, source, from, false);
+            if (at > kMax - tile.width) break;
+            at += tile.width;
+          }
+          ASSERT_EQ(platform::BltTileRow(got, x, y, source, *corners, tile, clipped), platform::DrawResult::Ok);
+          for (int32_t row = 0; row < 80; ++row)
+            for (int32_t col = 0; col < got.PitchPixels(); ++col)
+              ASSERT_EQ(got.Row(row)[col], want.Row(row)[col])
+                  << tile.width << "x" << tile.height << " tiles from " << x << "," << y << (clipped ? " clipped" : "")
+                  << ": pixel " << col << "," << row;
+        }
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/draw/surface.h"
+#include "platform/headless/headless_video.h"
 #include "platform/sdl/frame_damage.h"
 #include "platform/sdl/fullscreen_fit.h"
 #include "platform/sdl/present_path.h"
@@ -81,6 +82,33 @@ TEST(FrameDamage, AfterAnExposeAResizeOrAModeSwitchTheWholeFrameIsShownAgain) {
   Surface layout555(80, 48, PixelFormat::Rgb555());
   ExpectDamage(TakeDamage(shown, layout555, layout555.Bounds()), layout555.Bounds(), true);
   ExpectDamage(TakeDamage(shown, layout555, layout555.Bounds()), {}, false);
+}
+
+// The headless screen writes only the rows that changed, yet holds each frame
+// whole: after a change of a few pixels, of size, or of the part shown.
+TEST(HeadlessScreen, HoldsEachFrameShownWholeWhateverChanged) {
+  platform::headless::HeadlessVideo video;
+  auto expectShown = [&](const Surface& frame, const Rect& part) {
+    ASSERT_EQ(video.LastFrameSize(), (Size{part.Width(), part.Height()}));
+    for (int32_t y = 0; y < part.Height(); ++y)
+      for (int32_t x = 0; x < part.Width(); ++x)
+        ASSERT_EQ(video.FramePixel(x, y), frame.Pixel(part.left + x, part.top + y)) << x << "," << y;
+  };
+  Surface frame = Picture();
+  const Rect all{0, 0, 64, 48};
+  ASSERT_EQ(video.ShowFrame(1, frame, all, all), platform::DrawResult::Ok);
+  expectShown(frame, all);
+  frame.SetPixel(63, 47, 1);
+  frame.SetPixel(0, 20, 2);
+  video.ShowFrame(1, frame, all, all);
+  expectShown(frame, all);
+  const Rect part{5, 7, 53, 31};
+  video.ShowFrame(1, frame, part, all);
+  expectShown(frame, part);
+  Surface tall = Picture(48, 64);
+  video.ShowFrame(1, tall, {0, 0, 48, 64}, all);
+  expectShown(tall, {0, 0, 48, 64});
+  EXPECT_EQ(video.FramesShown(), 4);
 }
 
 TEST(PresentPath, SoftwareOpenGlGivesWayToTheWindowSurfaceAndAGpuKeepsTheRenderer) {

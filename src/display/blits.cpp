@@ -27,6 +27,13 @@ void BltOpaque(Display& d, int32_t x, int32_t y, platform::Surface* source, int3
   Copy(d, x, y, source, left, top, right, bottom, false);
 }
 
+void BltTileRow(Display& d, int32_t x, int32_t y, platform::Surface* source, std::span<const platform::Point> corners,
+                platform::Size size) {
+  platform::Surface* target = d.DrawTarget();
+  if (target == nullptr || source == nullptr) return;
+  platform::BltTileRow(*target, x, y, *source, corners, size, d.view.FullScreen != 0);
+}
+
 void BltKeyed(Display& d, int32_t x, int32_t y, platform::Surface* source, int32_t left, int32_t top, int32_t right,
               int32_t bottom) {
   Copy(d, x, y, source, left, top, right, bottom, true);

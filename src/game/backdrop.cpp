@@ -11,8 +11,8 @@ platform::Rect TVarnix::TiledBoard() const {
   const int32_t first = State.BoardFirst;
   const int32_t end = std::min(State.BoardEnd, 20);
   if (first < 0 || end <= first) return {};
-  // A lit cell and a count of 0 to 4 get a tile (on the result screen some
-  // from DrawSolution), and nothing else does.
+  // A lit cell and a count of 0 to 4 get a tile (on the result screen a
+  // hidden cell too), and nothing else does.
   for (int32_t c = first; c < end; ++c) {
     for (int32_t r = first; r < end; ++r) {
       const TCell& cell = State.Board[c][r];

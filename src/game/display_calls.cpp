@@ -24,6 +24,10 @@ void TVarnix::BltKeyed(int32_t x, int32_t y, platform::Surface* source, int32_t 
                        int32_t bottom) {
   display::BltKeyed(Screen, x, y, source, left, top, right, bottom);
 }
+void TVarnix::BltTileRow(int32_t x, int32_t y, platform::Surface* source,
+                         std::span<const platform::Point> corners, platform::Size size) {
+  display::BltTileRow(Screen, x, y, source, corners, size);
+}
 void TVarnix::DarkenRect(int32_t x, int32_t y, int32_t width, int32_t height, int32_t n) {
   display::DarkenRect(Screen, x, y, width, height, n);
 }

@@ -11,7 +11,6 @@ void TVarnix::DrawResultScreen() {
   static const std::string point = "point";
   static const std::string none = "NONE";
 
-  DrawSolution();
   DarkenRect(200, 160, 260, 180, 7);
   BlendFrom(305, 315, EffectSheet(), 305, 20, 355, 40, 2);
   // A failed board shows no numbers and keeps every high score.

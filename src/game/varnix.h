@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "display/display.h"
@@ -52,7 +53,6 @@ class TVarnix : public platform::Form {
   void DrawCells();
   void DrawHover();
   void DrawHints();
-  void DrawSolution();
   void DrawTitleScreen();
   void DrawHud();
   void DrawMenu();
@@ -73,6 +73,8 @@ class TVarnix : public platform::Form {
                  int32_t bottom);
   void BltKeyed(int32_t x, int32_t y, platform::Surface* source, int32_t left, int32_t top, int32_t right,
                 int32_t bottom);
+  void BltTileRow(int32_t x, int32_t y, platform::Surface* source, std::span<const platform::Point> corners,
+                  platform::Size size);
   void DarkenRect(int32_t x, int32_t y, int32_t width, int32_t height, int32_t n);
   void TintRect(int32_t x, int32_t y, int32_t width, int32_t height, int32_t r, int32_t g, int32_t b, int32_t n);
   void BlendFrom(int32_t x, int32_t y, platform::Surface* source, int32_t left, int32_t top, int32_t right,
