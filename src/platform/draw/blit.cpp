@@ -13,6 +13,7 @@ namespace {
 
 // Sixteen pixels at a time: one AVX2 step, or two plain ones.
 using Lanes = uint16_t __attribute__((vector_size(32)));
+using Half = uint16_t __attribute__((vector_size(16)));
 
 // Out of line and unaliased; one call a rectangle, since the game's cells are
 // only 20 pixels wide. A row ends with two steps that may overlap, both read
@@ -26,18 +27,20 @@ using Lanes = uint16_t __attribute__((vector_size(32)));
       for (int32_t i = 0; i < width; ++i) out[i] = in[i] == key ? out[i] : in[i];
     return;
   }
-  if (width <= 32) {
-    // A cell's row is one turn, with no loop to run.
+  if (width <= 24) {
+    // A cell's row is one long step and one short, with no loop to run.
+    const Half halfKeys = key - Half{};
     for (int32_t row = 0; row < height; ++row, out += outPitch, in += inPitch) {
-      Lanes a, b, c, d;
+      Lanes a, b;
+      Half c, d;
       std::memcpy(&a, in, sizeof a);
       std::memcpy(&b, out, sizeof b);
-      std::memcpy(&c, in + width - 16, sizeof c);
-      std::memcpy(&d, out + width - 16, sizeof d);
+      std::memcpy(&c, in + width - 8, sizeof c);
+      std::memcpy(&d, out + width - 8, sizeof d);
       b = a == keys ? b : a;
-      d = c == keys ? d : c;
+      d = c == halfKeys ? d : c;
       std::memcpy(out, &b, sizeof b);
-      std::memcpy(out + width - 16, &d, sizeof d);
+      std::memcpy(out + width - 8, &d, sizeof d);
     }
     return;
   }
@@ -61,9 +64,10 @@ using Lanes = uint16_t __attribute__((vector_size(32)));
   }
 }
 
-// Short rows in 32-byte moves, the last one overlapping the one before, with
-// no library call a row: a 20-pixel cell takes two, the backdrop's rows
-// beside the board a handful. The library's copy is faster on long rows.
+// Short rows in 32-byte moves, and a last move of 16 or 32 bytes that ends
+// the row and may overlap the one before, with no library call a row: a
+// 20-pixel cell takes two moves, the backdrop beside the board a handful. The
+// library's copy is faster on long rows.
 [[gnu::noinline, LUMORA_WIDE_LANES]] void OpaqueRows(uint16_t* __restrict out, size_t outPitch,
                                                     const uint16_t* __restrict in, size_t inPitch, int32_t width,
                                                     int32_t height) {
@@ -71,16 +75,33 @@ using Lanes = uint16_t __attribute__((vector_size(32)));
   for (int32_t row = 0; row < height; ++row, out += outPitch, in += inPitch) {
     auto* o = reinterpret_cast<unsigned char*>(out);
     const auto* i = reinterpret_cast<const unsigned char*>(in);
-    if (bytes < 32) {
+    if (bytes < 16) {
       std::memcpy(o, i, bytes);
       continue;
     }
-    for (size_t at = 0;; at += 32) {
-      at = std::min(at, bytes - 32);
+    size_t at = 0;
+    for (; at + 32 <= bytes; at += 32) {
       Lanes v;
       std::memcpy(&v, i + at, 32);
       std::memcpy(o + at, &v, 32);
-      if (at == bytes - 32) break;
+    }
+    if (at == bytes) continue;
+    // A row of 16 to 31 bytes is two short moves; a rest of up to 16 bytes
+    // one short move, a longer rest one long move, ending the row.
+    if (bytes < 32) {
+      Half h, t;
+      std::memcpy(&h, i, 16);
+      std::memcpy(&t, i + bytes - 16, 16);
+      std::memcpy(o, &h, 16);
+      std::memcpy(o + bytes - 16, &t, 16);
+    } else if (bytes - at <= 16) {
+      Half t;
+      std::memcpy(&t, i + bytes - 16, 16);
+      std::memcpy(o + bytes - 16, &t, 16);
+    } else {
+      Lanes v;
+      std::memcpy(&v, i + bytes - 32, 32);
+      std::memcpy(o + bytes - 32, &v, 32);
     }
   }
 }
@@ -127,12 +148,13 @@ DrawResult CopyClipped(Surface& dst, int32_t x, int32_t y, Surface& src, Rect s,
     auto* out = reinterpret_cast<unsigned char*>(dst.Row(y + row) + x);
     for (const Point& corner : corners) {
       const auto* in = reinterpret_cast<const unsigned char*>(src.Row(corner.y + row) + corner.x);
-      if (bytes >= 32 && bytes <= 64) {
-        Lanes a, b;
+      if (bytes >= 32 && bytes <= 48) {
+        Lanes a;
+        Half b;
         std::memcpy(&a, in, 32);
-        std::memcpy(&b, in + bytes - 32, 32);
+        std::memcpy(&b, in + bytes - 16, 16);
         std::memcpy(out, &a, 32);
-        std::memcpy(out + bytes - 32, &b, 32);
+        std::memcpy(out + bytes - 16, &b, 16);
       } else {
         std::memcpy(out, in, bytes);
       }
