@@ -18,7 +18,7 @@ class TileRun {
     if (!tile || (count_ > 0 && column != first_ + static_cast<int32_t>(count_)) || count_ == tiles_.size()) Flush();
     if (!tile) return;
     if (count_ == 0) first_ = column;
-    tiles_[static_cast<size_t>(count_++)] = *tile;
+    tiles_[count_++] = *tile;
   }
 
  private:
