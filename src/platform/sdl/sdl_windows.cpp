@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 #include "platform/framework_error.h"
 #include "platform/sdl/x11_desktop_scale.h"
 #include "platform/sdl/x11_frame.h"
@@ -290,9 +292,24 @@ void SdlWindows::HideTaskbarEntry() {
   }
 }
 
+std::optional<Point> SdlWindows::PointerFromEvents() const {
+  SDL_Window* focus = SDL_GetMouseFocus();
+  if (focus == nullptr) return std::nullopt;
+  const bool ours = std::any_of(windows_.begin(), windows_.end(), [&](const auto& w) { return w.second.native == focus; });
+  int x = 0, y = 0;
+  // With a button held a drag may move the window under the pointer, which no
+  // event tells; the X server is asked then.
+  if (!ours || SDL_GetMouseState(&x, &y) != 0) return std::nullopt;
+  int left = 0, top = 0;
+  SDL_GetWindowPosition(focus, &left, &top);
+  return Point{left + x, top + y};
+}
+
 Point SdlWindows::CursorPos() const {
-  std::optional<Point> pointer;
-  if (!windows_.empty()) pointer = PointerOnScreen(windows_.begin()->second.native);
+  // Over one of the game's windows SDL's events tell where the pointer is,
+  // with no round trip to the X server each frame.
+  std::optional<Point> pointer = PointerFromEvents();
+  if (!pointer && !windows_.empty()) pointer = PointerOnScreen(windows_.begin()->second.native);
   if (!pointer) {
     int x = 0, y = 0;
     SDL_GetGlobalMouseState(&x, &y);

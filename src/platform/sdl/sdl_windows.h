@@ -92,6 +92,9 @@ class SdlWindows : public WindowService {
   void Place(Window& w);
   void StartSettling(Window& w);
   void KeepBringingBack(Window& w);
+  // The pointer on the screen as SDL's events tell it, while it is over one
+  // of these windows with no button held.
+  std::optional<Point> PointerFromEvents() const;
 
   std::map<WindowId, Window> windows_;
   WindowId nextId_ = 1;
