@@ -237,6 +237,29 @@ TEST(GeneratedArt, DialogPicturesAreEightBitBitmapsBuiltIntoTheProgram) {
   }
 }
 
+TEST(GeneratedArt, PicturesWithWordsAreTheSameOnEveryMachineWithTheIpaFaces) {
+  // Their words are drawn with the pinned faces, so another Japanese face on
+  // the machine, or a change in how the game picks faces, shows up here. The
+  // values change only when the art itself is meant to.
+  auto fnv1a = [](const std::vector<uint8_t>& bytes) {
+    uint64_t hash = 14695981039346656037ull;
+    for (uint8_t b : bytes) hash = (hash ^ b) * 1099511628211ull;
+    return hash;
+  };
+  const std::pair<const char*, uint64_t> pictures[] = {
+      {"IMAGE/Back.dat", 15655217421215081253ull},
+      {"IMAGE/Effect.dat", 7827834593888242304ull},
+      {"IMAGE/Sprite.dat", 7090343658187323741ull},
+      {"DIALOG/Start.bmp", 6133342879934801125ull},
+      {"DIALOG/Panel.bmp", 4772028691209551670ull},
+  };
+  for (const auto& [file, expected] : pictures) {
+    const std::vector<uint8_t> bytes = FileBytes(kGameDir + file);
+    ASSERT_FALSE(bytes.empty()) << file;
+    EXPECT_EQ(fnv1a(bytes), expected) << file;
+  }
+}
+
 TEST(GeneratedArt, ClickIsAShortRiffPcmWave) {
   const std::vector<uint8_t> w = FileBytes(kGameDir + "WAVE/push_on.wav");
   ASSERT_GE(w.size(), 44u);

@@ -1,7 +1,9 @@
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <limits>
 #include <new>
 #include <string>
@@ -10,6 +12,7 @@
 #include "platform/draw/color.h"
 #include "platform/draw/surface.h"
 #include "platform/text/cell_font.h"
+#include "platform/text/face_lookup.h"
 #include "platform/text/font.h"
 #include "platform/text_codec.h"
 
@@ -328,6 +331,38 @@ TEST(FontFace, TheFaceInUseCoversJapanese) {
   LogFont named = Gothic();
   named.lfFaceName = "IPA PGothic";
   EXPECT_EQ(Font::Create(named)->FaceName(), "IPAPGothic");
+}
+
+// The family fontconfig's own best match for a pattern has.
+std::string FontconfigsChoice(const char* pattern) {
+  FcPattern* asked = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
+  FcConfigSubstitute(nullptr, asked, FcMatchPattern);
+  FcDefaultSubstitute(asked);
+  FcResult result = FcResultNoMatch;
+  FcPattern* found = FcFontMatch(nullptr, asked, &result);
+  FcChar8* family = nullptr;
+  std::string name;
+  if (found != nullptr && FcPatternGetString(found, FC_FAMILY, 0, &family) == FcResultMatch)
+    name = reinterpret_cast<const char*>(family);
+  if (found != nullptr) FcPatternDestroy(found);
+  FcPatternDestroy(asked);
+  return name;
+}
+
+TEST(FontFace, TheGamesFacesDrawWithTheirPinnedFamiliesWhateverFontconfigPrefers) {
+  // The suite's machine has VL Gothic, which claims both of the game's face
+  // names as aliases: asked for either in Japanese, fontconfig answers with it.
+  for (const char* name : {"ＭＳ ゴシック:lang=ja", "ＭＳ Ｐゴシック:lang=ja"})
+    ASSERT_EQ(FontconfigsChoice(name), "VL Gothic") << "the decoy face (fonts-vlgothic) is not installed";
+  const auto fixed = platform::FindFace(platform::Cp932ToUtf8(Sjis("ＭＳ ゴシック")), false);
+  const auto proportional = platform::FindFace(platform::Cp932ToUtf8(Sjis("ＭＳ Ｐゴシック")), true);
+  ASSERT_TRUE(fixed && proportional);
+  EXPECT_EQ(fixed->family, "IPAGothic");
+  EXPECT_EQ(std::filesystem::path(fixed->path).filename(), "ipag.ttf");
+  EXPECT_EQ(proportional->family, "IPAPGothic");
+  EXPECT_EQ(std::filesystem::path(proportional->path).filename(), "ipagp.ttf");
+  // A face the game does not name still goes to fontconfig.
+  EXPECT_EQ(platform::FindFace("VL PGothic", true)->family, "VL PGothic");
 }
 
 TEST(FontFace, WithoutAFaceOnlyTheBoxIsDrawn) {

@@ -2,8 +2,11 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <array>
+#include <cstdlib>
 #include <mutex>
 #include <string_view>
+#include <tuple>
 
 namespace platform {
 
@@ -86,6 +89,57 @@ std::optional<FaceFile> ToFace(FcPattern* font, const char* family) {
   return face;
 }
 
+// The faces the game names, each with the families that draw it, in order:
+// IPA's first, since the package depends on them, then faces alike in metrics.
+// Another desktop's aliases (VL Gothic claims both names) never get a say.
+struct PinnedFace {
+  std::string_view name;
+  std::array<std::string_view, 3> families;
+};
+constexpr std::array<PinnedFace, 2> kPinnedFaces{{
+    {"ＭＳ ゴシック", {"IPAGothic", "TakaoGothic", "Noto Sans Mono CJK JP"}},
+    {"ＭＳ Ｐゴシック", {"IPAPGothic", "TakaoPGothic", "Noto Sans CJK JP"}},
+}};
+
+int WeightDistance(FcPattern* font) {
+  int weight = FC_WEIGHT_REGULAR;
+  FcPatternGetInteger(font, FC_WEIGHT, 0, &weight);
+  return std::abs(weight - FC_WEIGHT_REGULAR);
+}
+
+bool IsUpright(FcPattern* font) {
+  int slant = FC_SLANT_ROMAN;
+  return FcPatternGetInteger(font, FC_SLANT, 0, &slant) != FcResultMatch || slant == FC_SLANT_ROMAN;
+}
+
+std::string FileOf(FcPattern* font) {
+  FcChar8* file = nullptr;
+  return FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch ? reinterpret_cast<const char*>(file) : "";
+}
+
+// The upright regular face of the first pinned family installed. Ties go to
+// the file name, so the directory scan order of a machine never decides.
+std::optional<FaceFile> ChoosePinned(FcFontSet* fonts, const PinnedFace& pinned) {
+  for (std::string_view wanted : pinned.families) {
+    const std::string key = FamilyKey(wanted);
+    FcPattern* best = nullptr;
+    const char* bestFamily = nullptr;
+    auto rank = [](FcPattern* font) { return std::make_tuple(!IsUpright(font), WeightDistance(font), FileOf(font)); };
+    for (int i = 0; i < fonts->nfont; ++i) {
+      FcPattern* font = fonts->fonts[i];
+      if (!IsScalable(font) || !CoversJapanese(font)) continue;
+      const char* family = FamilyCalled(font, key);
+      if (family == nullptr) continue;
+      if (best == nullptr || rank(font) < rank(best)) {
+        best = font;
+        bestFamily = family;
+      }
+    }
+    if (best != nullptr) return ToFace(best, bestFamily);
+  }
+  return std::nullopt;
+}
+
 std::optional<FaceFile> Choose(FcFontSet* fonts, const std::string& name, bool proportional) {
   const std::string key = FamilyKey(name);
   FcPattern* pitched = nullptr;
@@ -110,6 +164,13 @@ std::optional<FaceFile> FindFace(const std::string& familyUtf8, bool proportiona
   FontconfigSession& session = Session();
   if (session.Config() == nullptr) return std::nullopt;
   std::lock_guard lock(session.Mutex());
+
+  for (const PinnedFace& pinned : kPinnedFaces) {
+    if (pinned.name != familyUtf8) continue;
+    if (FcFontSet* installed = FcConfigGetFonts(session.Config(), FcSetSystem)) {
+      if (auto face = ChoosePinned(installed, pinned)) return face;
+    }
+  }
 
   FcPattern* pattern = FcPatternCreate();
   if (pattern == nullptr) return std::nullopt;
