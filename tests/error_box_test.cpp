@@ -200,10 +200,17 @@ TEST(ErrorBoxModal, TheCallReturnsAtTheEventThatClosesTheBoxAndTheOtherWindowsGe
     EXPECT_NEAR(at.left + at.right, 2 * (pos.x + border.x) + 200, 1);
     EXPECT_NEAR(at.top + at.bottom, 2 * (pos.y + border.y) + 100, 1);
   }
-  // Keys that do not close it leave the box up until the input runs out.
+  // Keys that do not close it leave the box up until the input runs out, and
+  // so do the repeats of a key held down from before the box opened.
   BoxedApp t;
   const platform::WindowId box = t.NextBox();
-  t.FailWith(*t.other, {Key(box, 'A'), Key(box, platform::kKeyTab)});
+  std::vector<Event> held{Key(box, 'A'), Key(box, platform::kKeyTab)};
+  for (uint16_t key : {platform::kKeyReturn, platform::kKeySpace, platform::kKeyEscape}) {
+    held.push_back(Key(box, key));
+    held.back().repeat = true;
+    held.push_back({EventType::KeyUp, box, MouseButton::Left, 0, 0, key, 0});
+  }
+  t.FailWith(*t.other, held);
   EXPECT_EQ(t.backend.boxes.Shown()[0].end, platform::BoxEnd::NoMoreInput);
   EXPECT_EQ(t.backend.boxes.Shown()[0].owner, t.other->Id());
   // An idle handler's error stands over the form the handler works for.

@@ -50,6 +50,8 @@ void ErrorBox::Draw(Surface& surface) const {
 BoxInput HandleBoxEvent(ErrorBox& box, const Event& event) {
   switch (event.type) {
     case EventType::KeyDown:
+      // A key held down from before the box opened only repeats here.
+      if (event.repeat) return BoxInput::Ignored;
       if (event.key == kKeyReturn || event.key == kKeySpace || event.key == kKeyEscape) return BoxInput::Close;
       return BoxInput::Ignored;
     case EventType::CloseRequest:

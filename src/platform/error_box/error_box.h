@@ -37,8 +37,8 @@ ErrorBox MakeErrorBox(std::string_view cp932Text, Font& font, const Picture& ico
 
 enum class BoxInput { Ignored, Redraw, Close };
 
-// What an event of the box's own window does: Enter, Space and Escape close
-// the box, as does the window's close; a click on OK closes it when the
+// What an event of the box's own window does: Enter, Space and Escape
+// pressed while it is up close the box, as does the window's close; a click on OK closes it when the
 // button is released over it.
 BoxInput HandleBoxEvent(ErrorBox& box, const Event& event);
 
