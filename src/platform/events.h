@@ -42,6 +42,8 @@ struct Event {
   int32_t y = 0;
   uint16_t key = 0;
   ShiftState shift = 0;
+  // A KeyDown that a held key repeats, rather than a new press.
+  bool repeat = false;
 };
 
 class EventService {

@@ -148,6 +148,32 @@ bool CheckPress(SdlBackend& backend, platform::WindowId id, Point screen, Point 
   return ok;
 }
 
+// Moves the window from outside, as a window manager does, under a pointer
+// that stays still: the pointer's place in the window follows at once.
+bool CheckPointerAfterMove(SdlBackend& backend, platform::WindowId id, Point to) {
+  const std::string command =
+      "xdotool search --name '^frame check$' windowmove " + std::to_string(to.x) + " " + std::to_string(to.y);
+  if (std::system(command.c_str()) != 0) {
+    std::fprintf(stderr, "pointer after a move: xdotool failed\n");
+    return false;
+  }
+  Point origin{};
+  for (int waited = 0; waited < 2000 && origin != to; waited += 10) {
+    Pump(backend, 10);
+    origin = backend.windows.Position(id);
+  }
+  const Point cursor = backend.windows.CursorPos();
+  const Point expected{kWindowAt.x + 10 - to.x, kWindowAt.y + 20 - to.y};
+  const Point client{cursor.x - origin.x, cursor.y - origin.y};
+  if (origin != to || client != expected) {
+    std::fprintf(stderr, "pointer after a move: window at (%d,%d), pointer in it at (%d,%d); expected (%d,%d)\n",
+                 origin.x, origin.y, client.x, client.y, expected.x, expected.y);
+    return false;
+  }
+  std::printf("pointer after a move: ok\n");
+  return true;
+}
+
 }  // namespace
 
 int main() {
@@ -173,6 +199,9 @@ int main() {
     ok &= ShowAndCheck(backend, id, frame, windowed, "windowed frame");
     std::printf("drawn by: %s\n", backend.video.DrawnBy(id).c_str());
     ok &= CheckPress(backend, id, {kWindowAt.x + 10, kWindowAt.y + 20}, {10, 20}, "windowed press");
+    ok &= CheckPointerAfterMove(backend, id, {kWindowAt.x - 30, kWindowAt.y - 40});
+    ok &= CheckPress(backend, id, {kWindowAt.x + 10, kWindowAt.y + 20}, {40, 60}, "press after the move");
+    ok &= CheckPointerAfterMove(backend, id, kWindowAt);
 
     backend.video.SetFullScreen(id, true);
     Pump(backend, 300);

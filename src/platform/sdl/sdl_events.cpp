@@ -77,6 +77,7 @@ bool SdlEvents::Translate(const SDL_Event& in, Event& out) {
       const WindowId id = windows_.FromNative(in.window.windowID);
       if (id == kNoWindow) return false;
       if (in.window.event == SDL_WINDOWEVENT_EXPOSED) video_.Repaint(id);
+      if (in.window.event == SDL_WINDOWEVENT_MOVED) windows_.NoteWindowMoved();
       // A framed window offers no minimise; where the window manager gives
       // one anyway, the window comes back, since no taskbar entry would.
       if (in.window.event == SDL_WINDOWEVENT_MINIMIZED) windows_.BringBack(id);
@@ -97,6 +98,7 @@ bool SdlEvents::Translate(const SDL_Event& in, Event& out) {
       return true;
     }
     case SDL_MOUSEMOTION: {
+      windows_.NotePointerMoved();
       out.window = windows_.FromNative(in.motion.windowID);
       if (out.window == kNoWindow) return false;
       out.type = EventType::MouseMove;
@@ -113,6 +115,7 @@ bool SdlEvents::Translate(const SDL_Event& in, Event& out) {
       if (out.window == kNoWindow || out.key == 0) return false;
       out.type = in.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
       out.shift = ShiftOf(in.key.keysym.mod);
+      out.repeat = in.key.repeat != 0;
       return true;
     case SDL_RENDER_TARGETS_RESET:
       video_.NoteReset(false);

@@ -299,7 +299,7 @@ std::optional<Point> SdlWindows::PointerFromEvents() const {
   int x = 0, y = 0;
   // With a button held a drag may move the window under the pointer, which no
   // event tells; the X server is asked then.
-  if (!ours || SDL_GetMouseState(&x, &y) != 0) return std::nullopt;
+  if (!ours || pointerStale_ || SDL_GetMouseState(&x, &y) != 0) return std::nullopt;
   int left = 0, top = 0;
   SDL_GetWindowPosition(focus, &left, &top);
   return Point{left + x, top + y};

@@ -70,6 +70,10 @@ class SdlWindows : public WindowService {
   // A framed window the window manager minimised is brought back, since
   // with no taskbar entry the player could not; done as events are taken.
   void BringBack(WindowId id);
+  // Events tell of a window that moved and of the pointer that moved: after
+  // the first and until the second, the pointer is asked of the X server.
+  void NoteWindowMoved() { pointerStale_ = true; }
+  void NotePointerMoved() { pointerStale_ = false; }
 
  private:
   struct Window {
@@ -95,6 +99,9 @@ class SdlWindows : public WindowService {
   // The pointer on the screen as SDL's events tell it, while it is over one
   // of these windows with no button held.
   std::optional<Point> PointerFromEvents() const;
+  // A window moved under the pointer since SDL's last motion event, so SDL's
+  // place of the pointer within it is out of date.
+  bool pointerStale_ = false;
 
   std::map<WindowId, Window> windows_;
   WindowId nextId_ = 1;
