@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test sanitize bench fuzz deps play-deps configure play-configure build clean shots
+.PHONY: run test sanitize bench fuzz deps play-deps configure play-configure build clean shots web web-deps web-serve web-test
 
 # `make run` needs only what builds and plays the game; everything else
 # installs the test tools too (scripts/install-deps.sh tells which is which).
@@ -26,8 +26,37 @@ run: play-configure
 	@cmake --build $(BUILD) -j $(JOBS) --target lumora art default_data
 	cd $(BUILD) && ./lumora
 
-test: build
+test: build web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory web-test
+
+# The game in a browser page, built into $(WEB) with Emscripten. FreeType for
+# WebAssembly is built once and kept in $(WEB)/.work; the art comes from the
+# native build.
+WEB ?= build-web
+WEB_WORK := $(WEB)/.work
+export NODE_PATH := /usr/share/nodejs
+web-deps:
+	@scripts/install-deps.sh web
+
+web: web-deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target art
+	@scripts/build-web-freetype.sh $(WEB_WORK)/freetype
+	@emcmake cmake -S web -B $(WEB_WORK)/cmake -DCMAKE_BUILD_TYPE=Release -DNATIVE_BUILD=$(abspath $(BUILD)) \
+	  -DFREETYPE_PREFIX=$(abspath $(WEB_WORK)/freetype) -DPAGE_DIR=$(abspath $(WEB)) >/dev/null
+	@cmake --build $(WEB_WORK)/cmake -j $(JOBS)
+	@echo "The page is in $(WEB)/: make web-serve serves it."
+
+web-serve: web
+	@echo "Serving $(WEB)/ at http://localhost:8080/ (Ctrl-C stops)"
+	@cd $(WEB) && python3 -m http.server --bind 127.0.0.1 8080
+
+# The page in headless Chromium, against frames of the headless game.
+node_modules/.package-lock.json: package-lock.json
+	npm ci --no-audit --no-fund
+web-test: node_modules/.package-lock.json
+	node --test --test-concurrency=1 tests/web/
 
 # The whole test suite once more, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer; any report fails it.
@@ -64,4 +93,4 @@ shots: build
 	for s in $(SHOTS); do $(BUILD)/tools/script_runner $(BUILD)/shots docs/screenshots/$$s.txt || exit 1; done
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-bench build-fuzz
+	rm -rf $(BUILD) build-sanitize build-bench build-fuzz $(WEB)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing, in two sets:
 #   scripts/install-deps.sh play   what building and playing the game need (make run)
-#   scripts/install-deps.sh test   those and the test, benchmark and packaging tools (make test)
+#   scripts/install-deps.sh web    what building the page and testing it in a browser need (make web)
+#   scripts/install-deps.sh test   all of those and the test, benchmark and packaging tools (make test)
 set -euo pipefail
 
 # Building and playing: the compiler and CMake, the libraries the game links,
@@ -23,10 +24,20 @@ test=(
   desktop-file-utils appstream man-db groff-base dpkg-dev
 )
 
+# The page, on top of what plays (its art is drawn by a native build):
+# Emscripten and binaryen; Debian's FreeType source, fetched by
+# apt-get source (dpkg-dev); the IPA faces and fontTools to cut them down;
+# Chromium for the browser tests, driven from Node.js.
+web=(emscripten binaryen dpkg-dev python3-fonttools chromium)
+# Node.js and npm may come from elsewhere than Debian; only a missing one is installed.
+command -v node >/dev/null || web+=(nodejs)
+command -v npm >/dev/null || web+=(npm)
+
 case "${1:-test}" in
   play) packages=("${play[@]}") ;;
-  test) packages=("${play[@]}" "${test[@]}") ;;
-  *) echo "usage: $0 [play | test]" >&2; exit 2 ;;
+  web) packages=("${play[@]}" "${web[@]}") ;;
+  test) packages=("${play[@]}" "${test[@]}" "${web[@]}") ;;
+  *) echo "usage: $0 [play | web | test]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,7 +1,5 @@
 #include "platform/bitmap/bitmap_file.h"
 
-#include <SDL.h>
-
 #include <cstdio>
 #include <memory>
 
@@ -18,16 +16,13 @@ uint32_t U32(std::span<const uint8_t> b, size_t at) {
          static_cast<uint32_t>(b[at + 3]) << 24;
 }
 
-[[noreturn]] void NotABitmap() { throw FrameworkError(Utf8ToCp932("ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です")); }
-
 uint16_t U16(std::span<const uint8_t> b, size_t at) {
   return static_cast<uint16_t>(b[at] | b[at + 1] << 8);
 }
 
-// Whether the headers describe a picture that the file can hold. The reader
-// sizes its picture from the header before it reads the pixels, so a header
-// that lies must be turned away first.
-bool Plausible(std::span<const uint8_t> file) {
+}  // namespace
+
+bool PlausibleBitmap(std::span<const uint8_t> file) {
   if (file.size() < 54 || file[0] != 'B' || file[1] != 'M') return false;
   const uint32_t infoSize = U32(file, 14);
   if (infoSize < 40 || infoSize > 124) return false;
@@ -44,8 +39,6 @@ bool Plausible(std::span<const uint8_t> file) {
   return rowBytes * (height < 0 ? -height : height) <= static_cast<int64_t>(file.size() - offset);
 }
 
-}  // namespace
-
 std::optional<BitmapHeader> ReadBitmapHeader(std::span<const uint8_t> file) {
   // 14 bytes of file header, then the info header's size, width and height.
   if (file.size() < 26) return std::nullopt;
@@ -61,31 +54,6 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   while ((n = std::fread(chunk, 1, sizeof chunk, f.get())) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
   if (std::ferror(f.get())) throw FrameworkError(Utf8ToCp932("ﾌｧｲﾙ ") + Utf8ToCp932(path) + Utf8ToCp932(" は開けません"));
   return bytes;
-}
-
-Picture DecodeBitmap(std::span<const uint8_t> file) {
-  if (!Plausible(file)) NotABitmap();
-  SDL_RWops* rw = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
-  if (rw == nullptr) NotABitmap();
-  std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> loaded(SDL_LoadBMP_RW(rw, 1), &SDL_FreeSurface);
-  if (!loaded) NotABitmap();
-  std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> rgb(
-      SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_RGB888, 0), &SDL_FreeSurface);
-  if (!rgb) NotABitmap();
-
-  Picture picture;
-  picture.width = rgb->w;
-  picture.height = rgb->h;
-  picture.pixels.resize(static_cast<size_t>(rgb->w) * rgb->h);
-  for (int y = 0; y < rgb->h; ++y) {
-    const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(rgb->pixels) + y * rgb->pitch);
-    for (int x = 0; x < rgb->w; ++x) {
-      const uint32_t p = row[x];
-      picture.pixels[static_cast<size_t>(y) * rgb->w + x] = {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8),
-                                                            static_cast<uint8_t>(p)};
-    }
-  }
-  return picture;
 }
 
 void DrawPicture(Surface& surface, const Picture& picture, int32_t width, int32_t height) {

@@ -32,6 +32,11 @@ struct Picture {
 // with the path.
 std::vector<uint8_t> ReadWholeFile(const std::string& path);
 
+// Whether the headers describe a picture that the file can hold. A reader
+// sizes its picture from the header before it reads the pixels, so a header
+// that lies must be turned away first.
+bool PlausibleBitmap(std::span<const uint8_t> file);
+
 // Decodes a BMP in any depth the framework's reader takes; anything else
 // raises "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です".
 Picture DecodeBitmap(std::span<const uint8_t> file);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <deque>
+
+#include "platform/events.h"
+
+namespace platform::web {
+
+class WebWindows;
+class WebVideo;
+
+// The page's input as the framework's events. The page's callbacks run while
+// the game sleeps and only queue; the game takes the events when it wakes.
+class WebEvents : public EventService {
+ public:
+  WebEvents(WebWindows& windows, WebVideo& video);
+  ~WebEvents() override;
+
+  bool Poll(Event& event) override;
+  // Sleeps a frame's time at a time until an event comes; never false, since
+  // a page always has more input to give.
+  bool Wait() override;
+  void PutBack(const Event& event) override { queue_.push_front(event); }
+
+  // From the page: a pointer event in its canvas's pixels, or a key.
+  void Push(Event event);
+  WebWindows& Windows() { return windows_; }
+
+ private:
+  WebWindows& windows_;
+  WebVideo& video_;
+  std::deque<Event> queue_;
+};
+
+}  // namespace platform::web

@@ -1,0 +1,88 @@
+#include "platform/web/web_page.h"
+
+#include <emscripten.h>
+
+// The desktop is a box on the page of the screen's size in CSS pixels: the
+// viewport, but no smaller than the game and no larger than a 1024 x 768
+// desktop, centred. A viewport smaller than the game shows it scaled down.
+// Pointer positions are kept in screen pixels; events on a canvas go to the
+// game in that canvas's own pixels.
+EM_JS(int, page_start, (int* screen), {
+  const page = Module.lumoraPage = Module.lumoraPage || {};
+  if (!page.desktop) {
+    page.scale = Math.max(1, Math.floor(window.devicePixelRatio || 1));
+    page.desktop = document.getElementById("desktop");
+    page.cursorX = 0;
+    page.cursorY = 0;
+    page.topZ = 1;
+    page.focused = true;
+    page.layout = () => {
+      const w = Math.min(1024, Math.max(640, window.innerWidth));
+      const h = Math.min(768, Math.max(480, window.innerHeight));
+      const fit = Math.min(1, window.innerWidth / w, window.innerHeight / h);
+      page.width = w;
+      page.height = h;
+      page.desktop.style.width = w + "px";
+      page.desktop.style.height = h + "px";
+      page.desktop.style.transform = fit < 1 ? "scale(" + fit + ")" : "";
+    };
+    page.layout();
+    window.addEventListener("resize", page.layout);
+    // Screen pixels under a client position, through any scaling of the page.
+    page.toScreen = (e) => {
+      const r = page.desktop.getBoundingClientRect();
+      return [Math.floor((e.clientX - r.left) * page.width * page.scale / r.width),
+              Math.floor((e.clientY - r.top) * page.height * page.scale / r.height)];
+    };
+    document.addEventListener("pointermove", (e) => {
+      [page.cursorX, page.cursorY] = page.toScreen(e);
+    }, true);
+    document.addEventListener("pointerdown", (e) => {
+      [page.cursorX, page.cursorY] = page.toScreen(e);
+    }, true);
+    window.addEventListener("blur", () => { page.focused = false; });
+    window.addEventListener("focus", () => { page.focused = true; });
+    // A touch is the left button; the right one opens no menu.
+    const buttonOf = (e) => e.pointerType == "touch" ? 0 : e.button == 2 ? 1 : e.button == 1 ? 2 : e.button;
+    page.attachPointer = (canvas) => {
+      const send = (type, e) => {
+        const r = canvas.getBoundingClientRect();
+        const x = Math.floor((e.clientX - r.left) * canvas.width / r.width);
+        const y = Math.floor((e.clientY - r.top) * canvas.height / r.height);
+        const shift = (e.shiftKey ? 1 : 0) | (e.altKey ? 2 : 0) | (e.ctrlKey ? 4 : 0);
+        Module._web_push_event(type, canvas.lumoraId, type == 2 ? 0 : buttonOf(e), x, y, 0, shift, 0);
+      };
+      // Captured, so that a drag goes on when the pointer leaves the canvas.
+      canvas.addEventListener("pointerdown", (e) => {
+        e.preventDefault();
+        canvas.setPointerCapture(e.pointerId);
+        Module.lumoraPage.firstPress();
+        send(0, e);
+      });
+      canvas.addEventListener("pointerup", (e) => { e.preventDefault(); send(1, e); });
+      canvas.addEventListener("pointermove", (e) => send(2, e));
+      canvas.addEventListener("contextmenu", (e) => e.preventDefault());
+    };
+    page.firstPress = page.firstPress || (() => {});
+  }
+  HEAP32[screen >> 2] = page.width * page.scale;
+  HEAP32[(screen >> 2) + 1] = page.height * page.scale;
+  return page.scale;
+});
+
+EM_JS(int, page_active, (), { return Module.lumoraPage.focused && !document.hidden; });
+EM_JS(int, page_hidden, (), { return document.hidden; });
+
+namespace platform::web {
+
+PageFacts StartPage() {
+  int32_t screen[2] = {0, 0};
+  const int32_t scale = page_start(screen);
+  return {{screen[0], screen[1]}, scale};
+}
+
+bool PageActive() { return page_active() != 0; }
+
+bool PageHidden() { return page_hidden() != 0; }
+
+}  // namespace platform::web
