@@ -14,8 +14,8 @@ namespace platform::web {
 struct WebBackend {
   WebWindows windows;
   WebVideo video{windows};
-  WebEvents events{windows, video};
   WebClock clock;
+  WebEvents events{windows, video, clock};
   WebSound sound;
   WebMessageBoxes boxes{windows, events, video};
   Backend services{windows, events, clock, sound, boxes, video};

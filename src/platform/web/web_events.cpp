@@ -3,7 +3,7 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
-#include "platform/web/web_page.h"
+#include "platform/web/web_clock.h"
 #include "platform/web/web_video.h"
 #include "platform/web/web_windows.h"
 
@@ -53,7 +53,8 @@ EM_BOOL OnKey(int type, const EmscriptenKeyboardEvent* e, void*) {
 
 }  // namespace
 
-WebEvents::WebEvents(WebWindows& windows, WebVideo& video) : windows_(windows), video_(video) {
+WebEvents::WebEvents(WebWindows& windows, WebVideo& video, WebClock& clock)
+    : windows_(windows), video_(video), clock_(clock) {
   queue = this;
   emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, OnKey);
   emscripten_set_keyup_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_TRUE, OnKey);
@@ -78,6 +79,14 @@ void WebEvents::Push(Event event) {
   queue_.push_back(event);
 }
 
+void WebEvents::PushKey(EventType type, uint16_t key) {
+  Event event;
+  event.type = type;
+  event.window = windows_.KeyWindow();
+  event.key = key;
+  Push(event);
+}
+
 bool WebEvents::Poll(Event& event) {
   if (queue_.empty()) return false;
   event = queue_.front();
@@ -86,7 +95,7 @@ bool WebEvents::Poll(Event& event) {
 }
 
 bool WebEvents::Wait() {
-  while (queue_.empty()) emscripten_sleep(PageHidden() ? 250 : 50);
+  while (queue_.empty()) clock_.Sleep(50);
   return true;
 }
 
@@ -105,4 +114,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE void web_push_event(int type, int window, int bu
   event.shift = static_cast<platform::ShiftState>(shift);
   event.repeat = repeat != 0;
   platform::web::queue->Push(event);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void web_push_key(int type, int key) {
+  if (platform::web::queue != nullptr)
+    platform::web::queue->PushKey(static_cast<platform::EventType>(type), static_cast<uint16_t>(key));
 }

@@ -64,6 +64,15 @@ EM_JS(int, page_start, (int* screen), {
       canvas.addEventListener("contextmenu", (e) => e.preventDefault());
     };
     page.firstPress = page.firstPress || (() => {});
+    // On a touch screen the page's hint button holds H, which holds the hints.
+    const hint = document.getElementById("hint");
+    if (hint) {
+      const key = (type) => (e) => { e.preventDefault(); page.firstPress(); Module._web_push_key(type, 72); };
+      hint.addEventListener("pointerdown", key(3));
+      hint.addEventListener("pointerup", key(4));
+      hint.addEventListener("pointercancel", key(4));
+      hint.addEventListener("contextmenu", (e) => e.preventDefault());
+    }
   }
   HEAP32[screen >> 2] = page.width * page.scale;
   HEAP32[(screen >> 2) + 1] = page.height * page.scale;

@@ -1,0 +1,155 @@
+// What the browser tests share: the page served over http, headless Chromium
+// with an empty profile, the canvases read back, and the frames of the
+// headless game to compare them with.
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { chromium } from 'playwright-core';
+import { PNG } from 'pngjs';
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+export const pageDir = path.join(root, process.env.WEB || 'build-web');
+const nativeBuild = path.join(root, process.env.BUILD || 'build');
+export const seedMs = 1_700_000_000_000;
+
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+
+// A static server of the page's folder, as any host would serve it.
+export async function serve() {
+  const server = http.createServer((req, res) => {
+    const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
+    const file = path.join(pageDir, name.endsWith('/') ? name + 'index.html' : name);
+    if (!file.startsWith(pageDir) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
+      res.writeHead(404).end();
+      return;
+    }
+    const bytes = fs.readFileSync(file);
+    res.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream',
+                         'Content-Length': bytes.length });
+    res.end(bytes);
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+}
+
+// Chromium as this machine runs it headless, on a profile of its own.
+export async function browse({ scale = 1, viewport = { width: 1024, height: 768 }, touch = false } = {}) {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lumora-profile-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync'],
+    viewport, deviceScaleFactor: scale, hasTouch: touch,
+  });
+  const page = context.pages()[0] || await context.newPage();
+  const errors = [];
+  page.on('pageerror', (e) => errors.push(e.message));
+  return {
+    context, page, errors,
+    close: async () => {
+      await context.close();
+      fs.rmSync(profile, { recursive: true, force: true });
+    },
+  };
+}
+
+// Polls `check` until it gives a true value or the deadline passes.
+export async function until(what, check, ms = 20000) {
+  const end = Date.now() + ms;
+  for (;;) {
+    const value = await check();
+    if (value) return value;
+    if (Date.now() > end) throw new Error('timed out waiting for ' + what);
+    await new Promise((r) => setTimeout(r, 25));
+  }
+}
+
+// The page's windows: id, place and size in CSS pixels, shown or not.
+export async function windows(page) {
+  return page.evaluate(() => Array.from(document.querySelectorAll('canvas.lumora-window'), (c) => {
+    const r = c.getBoundingClientRect();
+    return { id: c.lumoraId, shown: !c.hidden, x: r.x, y: r.y, width: c.width, height: c.height,
+             cssWidth: r.width, cssHeight: r.height };
+  }));
+}
+
+export async function shownWindows(page) {
+  return (await windows(page)).filter((w) => w.shown);
+}
+
+// Waits until a window of the given canvas size is shown, and gives it.
+export async function windowOfSize(page, width, height) {
+  return until(`a ${width} x ${height} window`, async () =>
+    (await shownWindows(page)).find((w) => w.width == width && w.height == height));
+}
+
+// The canvas's own pixels, RGBA.
+export async function canvasPixels(page, id) {
+  const data = await page.evaluate((id) => {
+    const c = document.getElementById('lumora-window-' + id);
+    return Array.from(c.getContext('2d').getImageData(0, 0, c.width, c.height).data);
+  }, id);
+  return Uint8Array.from(data);
+}
+
+// Plays a script into the headless game, in a game folder of its own with
+// the build's first-run state files, and reads back the PNG it asked for.
+export function headlessFrame(script) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'lumora-headless-'));
+  try {
+    for (const sub of ['IMAGE', 'WAVE', 'DATA']) fs.cpSync(path.join(pageDir, sub), path.join(folder, sub), { recursive: true });
+    const out = path.join(folder, 'frame.png');
+    fs.writeFileSync(path.join(folder, 'script.txt'), script.replaceAll('OUT', out));
+    execFileSync(path.join(nativeBuild, 'tools/script_runner'), [folder, path.join(folder, 'script.txt')],
+                 { stdio: ['ignore', 'ignore', 'pipe'] });
+    const png = PNG.sync.read(fs.readFileSync(out));
+    return { width: png.width, height: png.height, data: png.data };
+  } finally {
+    fs.rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// The pixels of a picture enlarged by a whole factor, RGBA.
+export function enlarged(frame, k) {
+  const width = frame.width * k;
+  const height = frame.height * k;
+  const data = new Uint8Array(width * height * 4);
+  for (let y = 0; y < height; y++)
+    for (let x = 0; x < width; x++) {
+      const from = ((Math.floor(y / k) * frame.width) + Math.floor(x / k)) * 4;
+      data.set(frame.data.subarray(from, from + 4), (y * width + x) * 4);
+    }
+  return { width, height, data };
+}
+
+// How many pixels differ between a canvas and a frame; -1 when the sizes do.
+export function differingPixels(canvas, width, height, frame) {
+  if (width != frame.width || height != frame.height) return -1;
+  let n = 0;
+  for (let i = 0; i < width * height * 4; i += 4)
+    if (canvas[i] != frame.data[i] || canvas[i + 1] != frame.data[i + 1] || canvas[i + 2] != frame.data[i + 2]) n++;
+  return n;
+}
+
+// The page with its clock held at the headless game's seed: timers run only
+// as the test moves the clock, a frame each 50 ms.
+export async function openGame(browser, url, { clock = true } = {}) {
+  const { page } = browser;
+  if (clock) await page.clock.install({ time: seedMs });
+  await page.goto(url);
+  return windowOfSize(page, 390 * (browser.scale || 1), 283 * (browser.scale || 1));
+}
+
+// Clicks a point of a window, given in its canvas pixels.
+export async function clickAt(page, win, x, y, options = {}) {
+  const k = win.cssWidth / win.width;
+  await page.mouse.click(win.x + (x + 0.5) * k, win.y + (y + 0.5) * k, options);
+}
+
+export async function frames(page, n) {
+  for (let i = 0; i < n; i++) await page.clock.runFor(50);
+}
