@@ -139,7 +139,10 @@ export function differingPixels(canvas, width, height, frame) {
 // as the test moves the clock, a frame each 50 ms.
 export async function openGame(browser, url, { clock = true } = {}) {
   const { page } = browser;
-  if (clock) await page.clock.install({ time: seedMs });
+  if (clock) {
+    await page.clock.install({ time: seedMs });
+    await page.clock.pauseAt(seedMs);
+  }
   await page.goto(url);
   return windowOfSize(page, 390 * (browser.scale || 1), 283 * (browser.scale || 1));
 }
