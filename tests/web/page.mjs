@@ -49,7 +49,7 @@ export async function browse({ scale = 1, viewport = { width: 1024, height: 768 
   const errors = [];
   page.on('pageerror', (e) => errors.push(e.message));
   return {
-    context, page, errors,
+    context, page, errors, scale,
     close: async () => {
       await context.close();
       fs.rmSync(profile, { recursive: true, force: true });
@@ -97,20 +97,31 @@ export async function canvasPixels(page, id) {
 }
 
 // Plays a script into the headless game, in a game folder of its own with
-// the build's first-run state files, and reads back the PNG it asked for.
-export function headlessFrame(script) {
+// the build's first-run state files (or the `data` given, by file name), and
+// reads back what it wrote to OUT.
+export function headlessRun(script, data = {}) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'lumora-headless-'));
   try {
     for (const sub of ['IMAGE', 'WAVE', 'DATA']) fs.cpSync(path.join(pageDir, sub), path.join(folder, sub), { recursive: true });
-    const out = path.join(folder, 'frame.png');
+    for (const [name, text] of Object.entries(data)) fs.writeFileSync(path.join(folder, 'DATA', name), text);
+    const out = path.join(folder, 'out');
     fs.writeFileSync(path.join(folder, 'script.txt'), script.replaceAll('OUT', out));
     execFileSync(path.join(nativeBuild, 'tools/script_runner'), [folder, path.join(folder, 'script.txt')],
                  { stdio: ['ignore', 'ignore', 'pipe'] });
-    const png = PNG.sync.read(fs.readFileSync(out));
-    return { width: png.width, height: png.height, data: png.data };
+    return fs.readFileSync(out);
   } finally {
     fs.rmSync(folder, { recursive: true, force: true });
   }
+}
+
+export function headlessFrame(script, data = {}) {
+  const png = PNG.sync.read(headlessRun(script, data));
+  return { width: png.width, height: png.height, data: png.data };
+}
+
+// The points a click on each hidden cell of the board takes, [x, y].
+export function headlessHidden(script) {
+  return headlessRun(script).toString().trim().split('\n').map((l) => l.split(' ').map(Number));
 }
 
 // The pixels of a picture enlarged by a whole factor, RGBA.
@@ -137,14 +148,12 @@ export function differingPixels(canvas, width, height, frame) {
 
 // The page with its clock held at the headless game's seed: timers run only
 // as the test moves the clock, a frame each 50 ms.
-export async function openGame(browser, url, { clock = true } = {}) {
+export async function openGame(browser, url, { at = seedMs } = {}) {
   const { page } = browser;
-  if (clock) {
-    await page.clock.install({ time: seedMs });
-    await page.clock.pauseAt(seedMs);
-  }
+  await page.clock.install({ time: at });
+  await page.clock.pauseAt(at);
   await page.goto(url);
-  return windowOfSize(page, 390 * (browser.scale || 1), 283 * (browser.scale || 1));
+  return windowOfSize(page, 390 * browser.scale, 283 * browser.scale);
 }
 
 // Clicks a point of a window, given in its canvas pixels.

@@ -23,8 +23,9 @@ function prefixes(script) {
 // headless frame (-1 for a different size).
 export async function playScript(browser, page, url, script) {
   const { lines, shots } = prefixes(script);
-  const scale = browser.scale || 1;
-  const dialog = await openGame({ ...browser, page }, url);
+  const scale = browser.scale;
+  const seed = lines.find((l) => l.startsWith('seed '));
+  const dialog = await openGame({ ...browser, page }, url, seed ? { at: Number(seed.split(' ')[1]) * 1000 } : {});
   let game = null;
   const gameWindow = async () => game || (game = await windowOfSize(page, 640 * scale, 480 * scale));
   const results = [];
@@ -32,7 +33,7 @@ export async function playScript(browser, page, url, script) {
     const [step, ...args] = line.split(/\s+/);
     const [a, b] = args.map(Number);
     const button = args.includes('right') ? 'right' : 'left';
-    if (step == 'start') await clickAt(page, dialog, 100, 255);
+    if (step == 'start') await clickAt(page, dialog, 100 * scale, 255 * scale);
     else if (step == 'frames') await frames(page, a);
     else if (step == 'click') await clickAt(page, await gameWindow(), a * scale, b * scale, { button });
     else if (step == 'move' || step == 'press' || step == 'release') {
