@@ -150,7 +150,7 @@ export function differingPixels(canvas, width, height, frame) {
 // as the test moves the clock, a frame each 50 ms.
 export async function openGame(browser, url, { at = seedMs } = {}) {
   const { page } = browser;
-  await page.clock.install({ time: at });
+  await page.clock.install({ time: at - 1000 });
   await page.clock.pauseAt(at);
   await page.goto(url);
   return windowOfSize(page, 390 * browser.scale, 283 * browser.scale);

@@ -1,0 +1,101 @@
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import { after, before, test } from 'node:test';
+import { browse, canvasPixels, clickAt, differingPixels, frames, headlessFrame, openGame, serve, windowOfSize }
+  from './page.mjs';
+import { playScript } from './script.mjs';
+
+let server;
+before(async () => { server = await serve(); });
+after(() => server.close());
+
+const title = 'seed 1700000000\nstart\nframes 2\nshot OUT\n';
+const desktop = (page) => page.evaluate(() => {
+  const r = document.getElementById('desktop').getBoundingClientRect();
+  return { x: r.x, y: r.y, width: r.width, height: r.height };
+});
+
+test('the title strip drags the game inside the page, held at its edges', async () => {
+  const browser = await browse();
+  const { page } = browser;
+  try {
+    const dialog = await openGame(browser, server.url);
+    await clickAt(page, dialog, 100, 255);
+    await frames(page, 2);
+    let game = await windowOfSize(page, 640, 480);
+    const screen = await desktop(page);
+    await page.mouse.move(game.x + 100, game.y + 12);
+    await page.mouse.down();
+    await frames(page, 1);
+    // Far past the page's top-left corner, and the pointer off the canvas.
+    for (const [x, y] of [[50, 10], [-300, -200], [-500, -400]]) {
+      await page.mouse.move(x, y);
+      await frames(page, 1);
+    }
+    game = await windowOfSize(page, 640, 480);
+    assert.deepEqual([game.x, game.y], [screen.x, screen.y]);
+    for (const [x, y] of [[900, 700], [2000, 1500]]) {
+      await page.mouse.move(x, y);
+      await frames(page, 1);
+    }
+    await page.mouse.up();
+    await frames(page, 1);
+    game = await windowOfSize(page, 640, 480);
+    assert.deepEqual([game.x + 640, game.y + 480], [screen.x + screen.width, screen.y + screen.height]);
+  } finally {
+    await browser.close();
+  }
+});
+
+test('at a device pixel ratio of 2 the picture is doubled, pixel for pixel', async () => {
+  const browser = await browse({ scale: 2 });
+  try {
+    assert.deepEqual(await playScript(browser, browser.page, server.url, title), [0]);
+    const game = await windowOfSize(browser.page, 1280, 960);
+    assert.deepEqual([game.cssWidth, game.cssHeight], [640, 480]);
+  } finally {
+    await browser.close();
+  }
+});
+
+test('a viewport smaller than the game shows it whole, scaled down, and still takes clicks', async () => {
+  const viewport = { width: 480, height: 400 };
+  const browser = await browse({ viewport });
+  try {
+    assert.deepEqual(await playScript(browser, browser.page, server.url, title), [0]);
+    const game = await windowOfSize(browser.page, 640, 480);
+    assert.ok(game.x >= 0 && game.y >= 0 && game.x + game.cssWidth <= viewport.width + 0.01 &&
+              game.y + game.cssHeight <= viewport.height + 0.01, JSON.stringify(game));
+  } finally {
+    await browser.close();
+  }
+});
+
+test('leaving the page sets the game aside with the panel, whose button brings it back', async () => {
+  const browser = await browse();
+  const { page } = browser;
+  try {
+    const dialog = await openGame(browser, server.url);
+    await clickAt(page, dialog, 100, 255);
+    await frames(page, 2);
+    await page.evaluate(() => window.dispatchEvent(new Event('blur')));
+    await frames(page, 1);
+    const panel = await windowOfSize(page, 150, 220);
+    const script = fs.readFileSync(new URL('../../docs/screenshots/panel.txt', import.meta.url), 'utf8');
+    const expected = headlessFrame(script.replace(/^dialogshot .*$/m, 'dialogshot OUT'));
+    // The page draws no frame: the panel's client is its whole outer size,
+    // and the headless one's is what its frame leaves, from the same corner.
+    const pixels = await canvasPixels(page, panel.id);
+    const corner = new Uint8Array(expected.width * expected.height * 4);
+    for (let y = 0; y < expected.height; y++)
+      corner.set(pixels.subarray(y * 150 * 4, (y * 150 + expected.width) * 4), y * expected.width * 4);
+    assert.equal(differingPixels(corner, expected.width, expected.height, expected), 0);
+    assert.equal((await windowOfSize(page, 150, 220)).id, dialog.id);
+    await page.evaluate(() => window.dispatchEvent(new Event('focus')));
+    await clickAt(page, panel, 70, 170);
+    await frames(page, 2);
+    await windowOfSize(page, 640, 480);
+  } finally {
+    await browser.close();
+  }
+});
