@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test sanitize bench fuzz deps play-deps configure play-configure build clean shots web web-deps web-serve web-test
+.PHONY: run test sanitize bench fuzz deps play-deps configure play-configure build clean shots web web-deps web-serve web-test web-shot
 
 # `make run` needs only what builds and plays the game; everything else
 # installs the test tools too (scripts/install-deps.sh tells which is which).
@@ -58,6 +58,10 @@ node_modules/.package-lock.json: package-lock.json
 web-test: node_modules/.package-lock.json
 	node --test --test-concurrency=1 tests/web/
 
+# The README's picture of the page.
+web-shot: web node_modules/.package-lock.json
+	node web/screenshot.mjs docs/screenshots/web.png
+
 # The whole test suite once more, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer; any report fails it.
 sanitize: deps
@@ -75,6 +79,8 @@ bench: configure
 	if [ -n "$${DISPLAY:-}" ]; then build-bench/lumora_bench; \
 	else xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/lumora_bench; fi
 	bench/whole_program.sh $(BUILD) build-bench/sdl_peer
+	$(MAKE) --no-print-directory web node_modules/.package-lock.json
+	node bench/web_bench.mjs $(WEB)
 
 FUZZ_SECONDS ?= 60
 fuzz: deps

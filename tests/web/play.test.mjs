@@ -1,7 +1,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { browse, canvasPixels, differingPixels, frames, headlessFrame, headlessHidden, openGame, serve, seedMs,
-         windowOfSize } from './page.mjs';
+         until, windowOfSize } from './page.mjs';
 
 let server;
 before(async () => { server = await serve(); });
@@ -80,6 +80,14 @@ test('a board solved by touch', async () => {
     await frames(page, 3);
     const solved = headlessFrame(solvedScript(cells));
     assert.equal(differingPixels(await canvasPixels(page, game.id), 640, 480, solved), 0);
+    // Each switch played the click, decoded once, on an audio context that
+    // the first press started.
+    const sound = await until('the click decoded', () => page.evaluate(() => {
+      const p = Module.lumoraPage;
+      const decoded = Object.values(p.sounds);
+      return decoded.length == 1 && decoded[0] && { played: p.played, seconds: decoded[0].duration, state: p.audio.state };
+    }));
+    assert.ok(sound.played >= cells.length && sound.seconds > 0 && sound.state == 'running', JSON.stringify(sound));
   } finally {
     await browser.close();
   }

@@ -1,8 +1,8 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { after, before, test } from 'node:test';
-import { browse, canvasPixels, clickAt, differingPixels, frames, headlessFrame, openGame, serve, windowOfSize }
-  from './page.mjs';
+import { browse, canvasPixels, clickAt, differingPixels, frames, headlessFrame, openGame, serve, until, windows,
+         windowOfSize } from './page.mjs';
 import { playScript } from './script.mjs';
 
 let server;
@@ -95,6 +95,31 @@ test('leaving the page sets the game aside with the panel, whose button brings i
     await clickAt(page, panel, 70, 170);
     await frames(page, 2);
     await windowOfSize(page, 640, 480);
+  } finally {
+    await browser.close();
+  }
+});
+
+test('full screen shows the game at the largest whole factor that fits, centred on black', async () => {
+  const browser = await browse();
+  const { page } = browser;
+  try {
+    const dialog = await openGame(browser, server.url);
+    await clickAt(page, dialog, 100, 255);
+    await frames(page, 2);
+    const game = await windowOfSize(page, 640, 480);
+    await clickAt(page, game, 590, 13);
+    await frames(page, 2);
+    const full = await until('the game full screen', async () =>
+      (await windows(page)).find((w) => w.id == game.id && w.width == 1024 && w.height == 768));
+    assert.deepEqual([full.x, full.y, full.cssWidth, full.cssHeight], [0, 0, 1024, 768]);
+    const pixels = await canvasPixels(page, game.id);
+    const expected = headlessFrame('seed 1700000000\nstart\nframes 2\nclick 590 13\nframes 2\nshot OUT\n');
+    const picture = new Uint8Array(640 * 480 * 4);
+    for (let y = 0; y < 480; y++)
+      picture.set(pixels.subarray(((144 + y) * 1024 + 192) * 4, ((144 + y) * 1024 + 832) * 4), y * 640 * 4);
+    assert.equal(differingPixels(picture, 640, 480, expected), 0);
+    assert.deepEqual(Array.from(pixels.subarray(0, 4)), [0, 0, 0, 255]);
   } finally {
     await browser.close();
   }

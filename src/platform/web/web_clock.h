@@ -15,6 +15,7 @@ class WebClock : public ClockService {
 
  private:
   double wake_ = 0;  // when the last sleep was to end, on the page's clock
+  double woke_ = 0;  // when it did
 };
 
 }  // namespace platform::web

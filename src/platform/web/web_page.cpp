@@ -29,7 +29,16 @@ EM_JS(int, page_start, (int* screen), {
     page.layout();
     window.addEventListener("resize", page.layout);
     // Screen pixels under a client position, through any scaling of the page.
+    // Over a full-screen picture, the point of the picture under it, as the
+    // window would have it at its own place.
     page.toScreen = (e) => {
+      const full = page.full && document.getElementById("lumora-window-" + page.full.id);
+      if (full) {
+        const r = full.getBoundingClientRect();
+        const fit = page.full;
+        return [fit.windowLeft + Math.floor(((e.clientX - r.left) * full.width / r.width - fit.left) / fit.scale),
+                fit.windowTop + Math.floor(((e.clientY - r.top) * full.height / r.height - fit.top) / fit.scale)];
+      }
       const r = page.desktop.getBoundingClientRect();
       return [Math.floor((e.clientX - r.left) * page.width * page.scale / r.width),
               Math.floor((e.clientY - r.top) * page.height * page.scale / r.height)];

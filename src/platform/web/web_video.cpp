@@ -34,6 +34,12 @@ EM_JS(int, page_take_cleared, (int id), {
   return 1;
 });
 
+// Where the picture stands on the full-screen canvas, so that the pointer is
+// read in the picture's pixels; nothing while no window fills the screen.
+EM_JS(void, page_full_screen_fit, (int id, int left, int top, int scale, int windowLeft, int windowTop), {
+  Module.lumoraPage.full = scale ? {id, left, top, scale, windowLeft, windowTop} : null;
+});
+
 // Pixels at `pixels`, width x height RGBA, go to (x, y) of the canvas.
 EM_JS(void, page_put_pixels, (int id, int x, int y, int width, int height, const void* pixels, int black), {
   const canvas = document.getElementById("lumora-window-" + id);
@@ -54,12 +60,14 @@ void WebVideo::SetFullScreen(WindowId window, bool on) {
   if (target.fullScreen == on) return;
   target.fullScreen = on;
   target.shown.whole = true;
+  target.fit = {};
   int32_t size[2] = {0, 0};
   page_full_screen(window, on ? 1 : 0, size);
-  target.fit = {};
-  if (on) target.fit = sdl::FitWholeScale({640, 480}, {size[0], size[1]});
+  target.screen = {size[0], size[1]};
+  if (on) return;
+  page_full_screen_fit(window, 0, 0, 0, 0, 0);
   // Back in its window, the canvas takes its own size again.
-  if (!on) windows_.Move(window, windows_.Position(window).x, windows_.Position(window).y);
+  windows_.Move(window, windows_.Position(window).x, windows_.Position(window).y);
 }
 
 Point WebVideo::ToPicture(WindowId window, Point canvas) const {
@@ -77,10 +85,13 @@ DrawResult WebVideo::ShowFrame(WindowId window, const Surface& frame, const Rect
   if (damage.rect.Width() <= 0 || damage.rect.Height() <= 0) return DrawResult::Ok;
   // Windowed, a window larger than its picture by a whole factor shows it
   // enlarged from the corner; full screen, at the fit's place.
-  sdl::FullScreenFit fit = target.fit;
-  if (!target.fullScreen) {
-    const Size client = windows_.ClientSize(window);
-    fit = sdl::FitFromCorner({s.Width(), s.Height()}, client);
+  const Size picture{s.Width(), s.Height()};
+  const sdl::FullScreenFit fit = target.fullScreen ? sdl::FitWholeScale(picture, target.screen)
+                                                   : sdl::FitFromCorner(picture, windows_.ClientSize(window));
+  if (target.fullScreen && fit != target.fit) {
+    target.fit = fit;
+    const Point at = windows_.Position(window);
+    page_full_screen_fit(window, fit.placed.left, fit.placed.top, fit.scale, at.x, at.y);
   }
   const int32_t k = fit.scale;
   const Rect& d = damage.rect;

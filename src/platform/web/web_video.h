@@ -35,7 +35,8 @@ class WebVideo : public VideoService {
  private:
   struct Target {
     sdl::ShownFrame shown;
-    sdl::FullScreenFit fit;
+    sdl::FullScreenFit fit;  // full screen, once a frame was shown
+    Size screen;              // the full-screen canvas
     bool fullScreen = false;
   };
 
