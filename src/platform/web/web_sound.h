@@ -9,7 +9,8 @@ namespace platform::web {
 
 // Web Audio: each wave file is decoded once, then played from memory; a new
 // sound stops the one still playing. Browsers keep audio shut until the
-// player presses something, so the context resumes at the first press.
+// player presses something, so sounds play from the first press on; the
+// audio context runs only while one plays.
 class WebSound : public SoundService {
  public:
   WebSound();
