@@ -68,3 +68,39 @@ test('storage that is refused gets the game\'s box for each file, and the dialog
     await browser.close();
   }
 });
+
+test('a stored value the browser will not give is reported and never written over', async () => {
+  const browser = await browse();
+  const { page } = browser;
+  try {
+    await page.addInitScript(() => {
+      const getItem = Storage.prototype.getItem;
+      const setItem = Storage.prototype.setItem;
+      window.written = [];
+      Storage.prototype.getItem = function (key) {
+        if (key.endsWith(':score.log')) throw new DOMException('denied', 'SecurityError');
+        return getItem.call(this, key);
+      };
+      Storage.prototype.setItem = function (key, value) {
+        window.written.push(key);
+        return setItem.call(this, key, value);
+      };
+    });
+    await openGame(browser, server.url);
+    const shown = await box(page);
+    const expected = headlessFrame('boxshot OUT ﾌｧｲﾙ /DATA/score.log は開けません\n');
+    assert.equal(differingPixels(await canvasPixels(page, shown.id), shown.width, shown.height, expected), 0);
+    await page.keyboard.press('Enter');
+    await frames(page, 1);
+    await noBox(page);
+    await page.keyboard.press('Enter');
+    await frames(page, 1);
+    await windowOfSize(page, 640, 480);
+    await page.keyboard.press('Escape');
+    await frames(page, 2);
+    await windowOfSize(page, 390, 283);
+    assert.deepEqual(await page.evaluate(() => window.written), ['lumora:/:win_state.log', 'lumora:/:select_game.log']);
+  } finally {
+    await browser.close();
+  }
+});
