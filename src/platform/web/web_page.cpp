@@ -16,6 +16,7 @@ EM_JS(int, page_start, (int* screen), {
     page.cursorY = 0;
     page.topZ = 1;
     page.focused = true;
+    page.canvasOf = (id) => document.getElementById("lumora-window-" + id);
     page.layout = () => {
       const w = Math.min(1024, Math.max(640, window.innerWidth));
       const h = Math.min(768, Math.max(480, window.innerHeight));
@@ -32,7 +33,7 @@ EM_JS(int, page_start, (int* screen), {
     // Over a full-screen picture, the point of the picture under it, as the
     // window would have it at its own place.
     page.toScreen = (e) => {
-      const full = page.full && document.getElementById("lumora-window-" + page.full.id);
+      const full = page.full && page.canvasOf(page.full.id);
       if (full) {
         const r = full.getBoundingClientRect();
         const fit = page.full;

@@ -11,7 +11,7 @@
 // Full screen the canvas takes the whole screen, in device pixels; the size
 // it gets is handed back to be drawn at.
 EM_JS(void, page_full_screen, (int id, int on, int* size), {
-  const canvas = document.getElementById("lumora-window-" + id);
+  const canvas = Module.lumoraPage.canvasOf(id);
   if (!canvas) return;
   const page = Module.lumoraPage;
   canvas.classList.toggle("full-screen", !!on);
@@ -28,7 +28,7 @@ EM_JS(void, page_full_screen, (int id, int on, int* size), {
 
 // Whether the canvas was cleared by a new size since it last took a frame.
 EM_JS(int, page_take_cleared, (int id), {
-  const canvas = document.getElementById("lumora-window-" + id);
+  const canvas = Module.lumoraPage.canvasOf(id);
   if (!canvas || !canvas.lumoraCleared) return 0;
   canvas.lumoraCleared = false;
   return 1;
@@ -42,7 +42,7 @@ EM_JS(void, page_full_screen_fit, (int id, int left, int top, int scale, int win
 
 // Pixels at `pixels`, width x height RGBA, go to (x, y) of the canvas.
 EM_JS(void, page_put_pixels, (int id, int x, int y, int width, int height, const void* pixels, int black), {
-  const canvas = document.getElementById("lumora-window-" + id);
+  const canvas = Module.lumoraPage.canvasOf(id);
   if (!canvas) return;
   const context = canvas.lumoraContext = canvas.lumoraContext || canvas.getContext("2d", {alpha: false});
   if (black) {

@@ -16,13 +16,13 @@ EM_JS(void, page_create_canvas, (int id), {
 });
 
 EM_JS(void, page_remove_canvas, (int id), {
-  const canvas = document.getElementById("lumora-window-" + id);
+  const canvas = Module.lumoraPage.canvasOf(id);
   if (canvas) canvas.remove();
 });
 
 // Place and size in screen pixels; the page lays them out in CSS pixels.
 EM_JS(void, page_place_canvas, (int id, int left, int top, int width, int height, int shown, int scale), {
-  const canvas = document.getElementById("lumora-window-" + id);
+  const canvas = Module.lumoraPage.canvasOf(id);
   if (!canvas) return;
   if (canvas.width != width || canvas.height != height) {
     canvas.width = width;
