@@ -7,7 +7,7 @@
 // desktop, centred. A viewport smaller than the game shows it scaled down.
 // Pointer positions are kept in screen pixels; events on a canvas go to the
 // game in that canvas's own pixels.
-EM_JS(int, page_start, (int* screen), {
+EM_JS(int, page_start, (), {
   const page = Module.lumoraPage = Module.lumoraPage || {};
   if (!page.desktop) {
     page.scale = Math.max(1, Math.floor(window.devicePixelRatio || 1));
@@ -84,21 +84,20 @@ EM_JS(int, page_start, (int* screen), {
       hint.addEventListener("contextmenu", (e) => e.preventDefault());
     }
   }
-  HEAP32[screen >> 2] = page.width * page.scale;
-  HEAP32[(screen >> 2) + 1] = page.height * page.scale;
   return page.scale;
 });
+
+EM_JS(int, page_screen_width, (), { return Module.lumoraPage.width * Module.lumoraPage.scale; });
+EM_JS(int, page_screen_height, (), { return Module.lumoraPage.height * Module.lumoraPage.scale; });
 
 EM_JS(int, page_active, (), { return Module.lumoraPage.focused && !document.hidden; });
 EM_JS(int, page_hidden, (), { return document.hidden; });
 
 namespace platform::web {
 
-PageFacts StartPage() {
-  int32_t screen[2] = {0, 0};
-  const int32_t scale = page_start(screen);
-  return {{screen[0], screen[1]}, scale};
-}
+int32_t StartPage() { return page_start(); }
+
+Size PageScreen() { return {page_screen_width(), page_screen_height()}; }
 
 bool PageActive() { return page_active() != 0; }
 

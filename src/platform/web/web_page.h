@@ -4,14 +4,13 @@
 
 namespace platform::web {
 
-struct PageFacts {
-  Size screen;  // screen pixels
-  int32_t scale = 1;
-};
-
 // Lays the desktop out on the page, once, and starts following the pointer
-// and whether the page has the player's attention.
-PageFacts StartPage();
+// and whether the page has the player's attention. Gives the whole factor
+// the page is drawn at.
+int32_t StartPage();
+
+// The desktop's size in screen pixels; it follows the browser's window.
+Size PageScreen();
 
 // The page is shown and has the focus.
 bool PageActive();

@@ -43,11 +43,9 @@ EM_JS(int, page_cursor_y, (), { return Module.lumoraPage.cursorY; });
 
 namespace platform::web {
 
-WebWindows::WebWindows() {
-  const PageFacts page = StartPage();
-  screen_ = page.screen;
-  scale_ = page.scale;
-}
+WebWindows::WebWindows() : scale_(StartPage()) {}
+
+Size WebWindows::ScreenSize() const { return PageScreen(); }
 
 WebWindows::Window* WebWindows::Get(WindowId id) {
   auto it = windows_.find(id);
@@ -82,7 +80,7 @@ void WebWindows::Update(WindowId id, const Window& w) const {
 }
 
 void WebWindows::Place(WindowId id, Window& w) {
-  const Rect client = PlaceClient(w.placement, {}, w.client, screen_);
+  const Rect client = PlaceClient(w.placement, {}, w.client, ScreenSize());
   w.position = {client.left, client.top};
   w.client = {client.Width(), client.Height()};
   Update(id, w);

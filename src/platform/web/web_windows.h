@@ -32,7 +32,7 @@ class WebWindows : public WindowService {
   FrameExtents Frame(WindowId) const override { return {}; }
   bool AppActive() const override;
   Point CursorPos() const override;
-  Size ScreenSize() const override { return screen_; }
+  Size ScreenSize() const override;
   int32_t Scale() const override { return scale_; }
   void HideTaskbarEntry() override {}
   void InvalidateAll() override {}
@@ -58,7 +58,6 @@ class WebWindows : public WindowService {
   std::map<WindowId, Window> windows_;
   WindowId nextId_ = 1;
   WindowId active_ = kNoWindow;
-  Size screen_;
   int32_t scale_ = 1;
 };
 
