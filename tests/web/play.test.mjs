@@ -101,3 +101,28 @@ test('a board solved by touch', async () => {
     await browser.close();
   }
 });
+
+test('the page\'s hint button holds the hints, as the right button does', async () => {
+  const browser = await browse({ touch: true });
+  const { page } = browser;
+  try {
+    const dialog = await openGame(browser, server.url);
+    const tap = (w, x, y) => page.touchscreen.tap(w.x + x + 0.5, w.y + y + 0.5);
+    await tap(dialog, 100, 255);
+    await frames(page, 1);
+    const game = await windowOfSize(page, 640, 480);
+    await frames(page, 1);
+    await tap(game, 330, 320);
+    await frames(page, 2);
+    const cells = hidden().slice(0, 3);
+    for (const [x, y] of cells) await tap(game, x, y);
+    await frames(page, 2);
+    await page.evaluate(() => document.getElementById('hint').dispatchEvent(new PointerEvent('pointerdown')));
+    await frames(page, 11);
+    const held = headlessFrame('seed 1700000000\nstart\nframes 2\nclick 330 320\nframes 2\n' +
+      cells.map(([x, y]) => `click ${x} ${y}\n`).join('') + 'frames 2\nkey 72\nframes 11\nshot OUT\n');
+    assert.equal(differingPixels(await canvasPixels(page, game.id), 640, 480, held), 0);
+  } finally {
+    await browser.close();
+  }
+});

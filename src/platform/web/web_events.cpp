@@ -101,8 +101,7 @@ bool WebEvents::Wait() {
 
 }  // namespace platform::web
 
-extern "C" EMSCRIPTEN_KEEPALIVE void web_push_event(int type, int window, int button, int x, int y, int key,
-                                                    int shift, int repeat) {
+extern "C" EMSCRIPTEN_KEEPALIVE void web_push_pointer(int type, int window, int button, int x, int y, int shift) {
   if (platform::web::queue == nullptr) return;
   platform::Event event;
   event.type = static_cast<platform::EventType>(type);
@@ -110,9 +109,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void web_push_event(int type, int window, int bu
   event.button = static_cast<platform::MouseButton>(button);
   event.x = x;
   event.y = y;
-  event.key = static_cast<uint16_t>(key);
   event.shift = static_cast<platform::ShiftState>(shift);
-  event.repeat = repeat != 0;
   platform::web::queue->Push(event);
 }
 

@@ -44,12 +44,13 @@ EM_JS(int, page_start, (), {
       return [Math.floor((e.clientX - r.left) * page.width * page.scale / r.width),
               Math.floor((e.clientY - r.top) * page.height * page.scale / r.height)];
     };
-    document.addEventListener("pointermove", (e) => {
-      [page.cursorX, page.cursorY] = page.toScreen(e);
-    }, true);
-    document.addEventListener("pointerdown", (e) => {
-      [page.cursorX, page.cursorY] = page.toScreen(e);
-    }, true);
+    // The page's own controls, the hint button among them, leave the pointer
+    // where the game last saw it.
+    const follow = (e) => {
+      if (page.desktop.contains(e.target)) [page.cursorX, page.cursorY] = page.toScreen(e);
+    };
+    document.addEventListener("pointermove", follow, true);
+    document.addEventListener("pointerdown", follow, true);
     window.addEventListener("blur", () => { page.focused = false; });
     window.addEventListener("focus", () => { page.focused = true; });
     // A touch is the left button; the right one opens no menu.
@@ -60,7 +61,7 @@ EM_JS(int, page_start, (), {
         const x = Math.floor((e.clientX - r.left) * canvas.width / r.width);
         const y = Math.floor((e.clientY - r.top) * canvas.height / r.height);
         const shift = (e.shiftKey ? 1 : 0) | (e.altKey ? 2 : 0) | (e.ctrlKey ? 4 : 0);
-        Module._web_push_event(type, canvas.lumoraId, type == 2 ? 0 : buttonOf(e), x, y, 0, shift, 0);
+        Module._web_push_pointer(type, canvas.lumoraId, type == 2 ? 0 : buttonOf(e), x, y, shift);
       };
       // Captured, so that a drag goes on when the pointer leaves the canvas.
       canvas.addEventListener("pointerdown", (e) => {
