@@ -5,11 +5,13 @@
 set -euo pipefail
 
 # Building and playing: the compiler and CMake, the libraries the game links,
+# gettext's tools for its catalogs,
 # libpng for the art generator's icons, and the Japanese face the game draws
 # its text with.
 play=(
   build-essential cmake pkg-config
   libsdl2-dev libx11-dev libasound2-dev libfreetype-dev libfontconfig-dev libpng-dev
+  gettext
   fonts-ipafont-gothic
 )
 # Testing: GoogleTest and Google Benchmark; clang for the fuzzer; an X

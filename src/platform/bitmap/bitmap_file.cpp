@@ -7,6 +7,7 @@
 
 #include "platform/draw/clip.h"
 #include "platform/framework_error.h"
+#include "platform/language/translation.h"
 #include "platform/text_codec.h"
 
 namespace platform {
@@ -18,7 +19,7 @@ uint32_t U32(std::span<const uint8_t> b, size_t at) {
          static_cast<uint32_t>(b[at + 3]) << 24;
 }
 
-[[noreturn]] void NotABitmap() { throw FrameworkError(Utf8ToCp932("ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です")); }
+[[noreturn]] void NotABitmap() { throw FrameworkError(Tr("Not a valid bitmap picture")); }
 
 uint16_t U16(std::span<const uint8_t> b, size_t at) {
   return static_cast<uint16_t>(b[at] | b[at + 1] << 8);
@@ -54,12 +55,12 @@ std::optional<BitmapHeader> ReadBitmapHeader(std::span<const uint8_t> file) {
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!f) throw FrameworkError(Utf8ToCp932("ﾌｧｲﾙ ") + Utf8ToCp932(path) + Utf8ToCp932(" は開けません"));
+  if (!f) throw FrameworkError(Format(Tr("File %s cannot be opened"), Utf8ToCp932(path)));
   std::vector<uint8_t> bytes;
   uint8_t chunk[65536];
   size_t n;
   while ((n = std::fread(chunk, 1, sizeof chunk, f.get())) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
-  if (std::ferror(f.get())) throw FrameworkError(Utf8ToCp932("ﾌｧｲﾙ ") + Utf8ToCp932(path) + Utf8ToCp932(" は開けません"));
+  if (std::ferror(f.get())) throw FrameworkError(Format(Tr("File %s cannot be opened"), Utf8ToCp932(path)));
   return bytes;
 }
 
