@@ -3,6 +3,7 @@
 #include "game/varnix.h"
 #include "platform/application.h"
 #include "platform/draw/clip.h"
+#include "platform/language/lettering.h"
 #include "platform/language/translation.h"
 #include "platform/text_codec.h"
 #include "platform/video.h"
@@ -24,6 +25,7 @@ platform::WindowDesc DialogDesc(platform::Application& app) {
 platform::LogFont DialogFont(int32_t height, bool bold) {
   platform::LogFont font;
   font.lfHeight = height;
+  font.lfWidth = platform::ProportionalHalfWidth(height);
   font.lfWeight = bold ? 700 : 400;
   font.lfCharSet = 128;
   font.lfPitchAndFamily = 2;
