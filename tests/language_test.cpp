@@ -118,6 +118,8 @@ TEST_F(InEnglish, EveryLabelAndButtonOfTheDialogAndThePanelFitsItsBoxInAsciiAlon
     EXPECT_TRUE(AllAscii(button->caption)) << button->caption;
     EXPECT_LE(button->font->TextWidth(button->caption) + 8, button->place.Width()) << button->caption;
   }
+  // A wide letter keeps its own width instead of a half-width cell's 6.
+  EXPECT_GT(dialog.Button_Ok.font->TextWidth("mw"), 12);
   // The panel is 150 wide outside; a frame takes a few pixels of that.
   for (const platform::Label* label : {&dialog.Label_1, &dialog.Label_2, &dialog.Label_3}) {
     EXPECT_TRUE(AllAscii(label->text)) << label->text;

@@ -21,8 +21,8 @@ std::string TrUtf8(const char* text);
 const std::string& Tr(const char* text);
 const std::string& TrIn(const char* context, const char* text);
 
-// Puts `args` in place of %1$s, %2$s... (or %s for the first) in a
-// translated template.
+// Puts `first` in place of %1$s (or %s) and `second` in place of %2$s in a
+// translated template, so that a language may put them in its own order.
 std::string Format(const std::string& pattern, const std::string& first, const std::string& second = {});
 
 // The catalogs' folder for the executable at `exePath`: locale/ beside it in
