@@ -82,21 +82,34 @@ bench: configure
 	$(MAKE) --no-print-directory web node_modules/.package-lock.json
 	node bench/web_bench.mjs $(WEB)
 
+# The sheet reader, then the state files' reading, each for FUZZ_SECONDS and
+# growing a corpus of its own in build-fuzz/. The second starts the game,
+# whose font lookup leaks inside fontconfig (tests/lsan.supp).
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DLUMORA_FUZZ=ON >/dev/null
-	@cmake --build build-fuzz -j $(JOBS) --target fuzz_sheet
-	mkdir -p build-fuzz/corpus
+	@cmake --build build-fuzz -j $(JOBS) --target fuzz_sheet fuzz_state_files
+	mkdir -p build-fuzz/corpus build-fuzz/state_corpus
 	build-fuzz/fuzz_sheet -max_total_time=$(FUZZ_SECONDS) build-fuzz/corpus tests/fuzz/corpus
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  build-fuzz/fuzz_state_files -max_total_time=$(FUZZ_SECONDS) build-fuzz/state_corpus tests/fuzz/state_corpus
 
 # The README's screenshots, played by tools' script runner into a game folder
-# of their own with fresh state files.
+# of their own with fresh state files, once in Japanese into docs/screenshots/
+# and once in English into docs/screenshots/en/.
 SHOTS := dialog panel title play hint menu solved failed
 shots: build
-	rm -rf $(BUILD)/shots && mkdir -p $(BUILD)/shots/DATA
-	cp -r $(BUILD)/IMAGE $(BUILD)/WAVE $(BUILD)/shots/
-	cmake -DDATA_DIR=$(BUILD)/shots/DATA -P tools/default_data.cmake
-	for s in $(SHOTS); do $(BUILD)/tools/script_runner $(BUILD)/shots docs/screenshots/$$s.txt || exit 1; done
+	mkdir -p docs/screenshots/en
+	for lang in ja en; do \
+	  rm -rf $(BUILD)/shots && mkdir -p $(BUILD)/shots/DATA && \
+	  cp -r $(BUILD)/IMAGE $(BUILD)/WAVE $(BUILD)/locale $(BUILD)/shots/ && \
+	  cmake -DDATA_DIR=$(BUILD)/shots/DATA -P tools/default_data.cmake || exit 1; \
+	  for s in $(SHOTS); do \
+	    if [ $$lang = ja ]; then script=docs/screenshots/$$s.txt; else \
+	      script=$(BUILD)/shots/$$s.txt; sed 's#docs/screenshots/#docs/screenshots/en/#' docs/screenshots/$$s.txt >$$script; fi; \
+	    LANG=C.UTF-8 LANGUAGE=$$lang $(BUILD)/tools/script_runner $(BUILD)/shots $$script || exit 1; \
+	  done; \
+	done
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-bench build-fuzz $(WEB)

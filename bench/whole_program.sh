@@ -5,12 +5,14 @@
 # the game's and the X server's share of one core, from the CPU time in
 # /proc/<pid>/stat, and at the end the game's peak resident memory (VmHWM).
 # Then the same for the peer, a minimal SDL2 program showing a 640 x 480
-# 16-bit frame at 20 frames a second, for 10 s.
+# 16-bit frame at 20 frames a second, for 10 s. Last, bench/sound_server.sh:
+# the game with a PulseAudio server running.
 # Arguments: the build folder (lumora, IMAGE/, WAVE/) and the peer program.
 set -u
 build="$(cd "$1" && pwd)"
 peer="$(cd "$(dirname "$2")" && pwd)/$(basename "$2")"
 seconds="${SECONDS_PER_STRETCH:-10}"
+sound_bench="$(cd "$(dirname "$0")" && pwd)/sound_server.sh"
 . "$(dirname "$0")/../tests/xvfb/common.sh"
 need_tools Xvfb openbox xdotool xprop
 
@@ -104,3 +106,6 @@ peer_peak=$(peak_memory "$peer_pid")
 kill "$peer_pid"
 echo
 echo "peak resident memory: game $game_peak, peer $peer_peak"
+echo
+# The game again, with a sound server to play its click into.
+"$sound_bench" "$build"

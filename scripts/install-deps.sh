@@ -6,22 +6,28 @@
 set -euo pipefail
 
 # Building and playing: the compiler and CMake, the libraries the game links,
+# gettext's tools for its catalogs,
 # libpng for the art generator's icons, and the Japanese face the game draws
 # its text with.
 play=(
   build-essential cmake pkg-config
   libsdl2-dev libx11-dev libasound2-dev libfreetype-dev libfontconfig-dev libpng-dev
+  gettext
   fonts-ipafont-gothic
 )
 # Testing: GoogleTest and Google Benchmark; clang for the fuzzer; an X
 # server, two window managers and the tools that drive and photograph the real
 # game; the validators of the desktop entry, the metainfo and the manual
-# page; dpkg-dev for the Debian package.
+# page; dpkg-dev for the Debian package; VL Gothic, a decoy Japanese face
+# that fontconfig prefers to IPA's, so the suite always shows that the game
+# draws with the faces it pins; a PulseAudio server for the
+# benchmark's sound with a server running.
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-apps x11-xserver-utils imagemagick openbox icewm wmctrl
   desktop-file-utils appstream man-db groff-base dpkg-dev
+  fonts-vlgothic pulseaudio
 )
 
 # The page, on top of what plays (its art is drawn by a native build):

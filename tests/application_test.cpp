@@ -72,6 +72,29 @@ TEST(Application, FailingIdleHandlerWaitsForTheNextMessage) {
   EXPECT_EQ(backend.boxes.Shown().size(), 1u);
 }
 
+TEST(Application, SoundSettlesOnEveryIdleTurnAndBeforeTheLoopWaits) {
+  platform::headless::HeadlessBackend backend;
+  platform::Application app(backend.services);
+  app.Initialize();
+  app.CreateForm<FailingForm>();
+  app.ShowMainForm();
+  bool idleDone = false;
+  app.SetOnIdle([&idleDone](bool& done) { done = idleDone; });
+  const int settles = backend.sound.Settles();
+
+  app.HandleMessage();
+  app.HandleMessage();
+  EXPECT_EQ(backend.sound.Settles(), settles + 2);
+
+  // A loop that blocks for its next message must not hold a device open.
+  idleDone = true;
+  app.HandleMessage();
+  const int waits = backend.events.Waits();
+  app.HandleMessage();
+  ASSERT_EQ(backend.events.Waits(), waits + 1);
+  EXPECT_EQ(backend.sound.Settles(), settles + 4);
+}
+
 TEST(Program, GameWindowShowsOnlyAfterTheDialogStartsIt) {
   Player player;
   const auto* game = player.backend.windows.Find(player.Game().Id());

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "player.h"
@@ -187,4 +188,26 @@ TEST(Keyboard, MOpensTheMenuWhoseItemsTheArrowsChooseAndEnterWorks) {
   keys.Frames(1);
   keys.Tap(kKeyReturn);
   EXPECT_EQ(state.ShowingResult, 0);
+}
+
+// select_game.log may hold any int32; Left and Right on the title bring it
+// into the table, the extremes included.
+TEST(Keyboard, TheArrowsBringAnyStoredSizeIntoTheTable) {
+  struct Case {
+    const char* stored;
+    uint16_t key;
+    int32_t chosen;
+  };
+  const Case cases[] = {
+      {"-2147483648", kKeyLeft, 0}, {"2147483647", kKeyRight, 3}, {"7", kKeyLeft, 3}, {"-5", kKeyRight, 0}};
+  for (const Case& c : cases) {
+    GameFolder folder;
+    folder.WriteData("select_game.log", std::string(c.stored) + "\r\n");
+    Player player(folder);
+    ASSERT_TRUE(player.backend.boxes.Shown().empty()) << c.stored;
+    player.DialogKey(kKeyReturn);
+    player.Frames(1);
+    player.Tap(c.key);
+    EXPECT_EQ(player.State().SizeIndex, c.chosen) << c.stored;
+  }
 }

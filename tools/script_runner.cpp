@@ -5,6 +5,7 @@
 
 #include "platform/error_box/modal_box.h"
 #include "platform/headless/headless_backend.h"
+#include "platform/language/translation.h"
 #include "platform/sdl/rgb565.h"
 #include "platform/text_codec.h"
 #include "png_file.h"
@@ -76,7 +77,8 @@ bool WriteBox(const std::string& cp932Text, platform::Size screen, const ScriptS
 }  // namespace
 
 // Plays a script into the real game on the headless backend, from the game
-// folder given (its IMAGE/, WAVE/ and DATA/), and writes the frames it asks
+// folder given (its IMAGE/, WAVE/, locale/ and DATA/), in the language the
+// environment names, and writes the frames it asks
 // for as PNG files.
 int main(int argc, char** argv) {
   if (argc != 3) {
@@ -98,8 +100,11 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  // The game's language as the real game would choose it in that folder.
+  const std::string exe = std::string(argv[1]) + "/lumora";
+  platform::UseLanguage(platform::ChooseLanguage(platform::ProcessEnvironment), platform::LocaleFolderOf(exe));
   platform::headless::HeadlessBackend backend(SeedOf(steps));
-  shell::Program program(backend.services, std::string(argv[1]) + "/lumora");
+  shell::Program program(backend.services, exe);
   program.Start();
   auto pump = [&] {
     while (!backend.events.Empty() && program.Step()) {

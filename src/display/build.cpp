@@ -1,4 +1,5 @@
 #include "display/display.h"
+#include "platform/language/translation.h"
 #include "platform/text_codec.h"
 
 namespace display {
@@ -11,7 +12,7 @@ const std::string& Face() {
 }
 
 void PutTitle(Display& d) {
-  static const std::string title = platform::Utf8ToCp932("Ｌｕｍｏｒａ");
+  const std::string& title = platform::TrIn("title strip", "Lumora");
   PutTextOn(d, d.BackSheet.get(), 30, 7, title, 255, 255, 255, 50, 160, 50);
 }
 

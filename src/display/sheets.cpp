@@ -1,13 +1,30 @@
 #include <cstdlib>
+#include <filesystem>
 
 #include "display/display.h"
 #include "platform/bitmap/bitmap_file.h"
+#include "platform/language/translation.h"
 
 namespace display {
 
+namespace {
+
+// English sheets stand in IMAGE/en/; a sheet the language lacks is the
+// Japanese one.
+std::string SheetPath(const Display& d, const std::string& name) {
+  if (platform::CurrentLanguage() == platform::Language::English) {
+    const std::string own = d.imageDir + "IMAGE/en/" + name;
+    std::error_code error;
+    if (std::filesystem::is_regular_file(own, error)) return own;
+  }
+  return d.imageDir + "IMAGE/" + name;
+}
+
+}  // namespace
+
 void LoadSheet(Display& d, platform::Surface* surface, const std::string& name) {
   if (surface == nullptr) return;
-  const std::string path = d.imageDir + "IMAGE/" + name;
+  const std::string path = SheetPath(d, name);
   // The file is read once; its header gives the size copied, and a file too
   // short to hold the header is not a bitmap.
   const std::vector<uint8_t> file = platform::ReadWholeFile(path);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdint>
 
 #include "game/board_rules.h"
 #include "game/varnix.h"
@@ -24,8 +25,10 @@ void TVarnix::FormKeyDown(uint16_t& Key, platform::ShiftState) {
       if (Chooses(Key)) State.ShowingResult = 0;
       return;
     }
-    if (Key == platform::kKeyLeft) State.SizeIndex = std::clamp(State.SizeIndex - 1, 0, 3);
-    if (Key == platform::kKeyRight) State.SizeIndex = std::clamp(State.SizeIndex + 1, 0, 3);
+    // The size comes from select_game.log and may be any int32: step it in
+    // wide arithmetic, so the extremes clamp instead of wrapping.
+    const int64_t step = Key == platform::kKeyLeft ? -1 : Key == platform::kKeyRight ? 1 : 0;
+    if (step != 0) State.SizeIndex = static_cast<int32_t>(std::clamp<int64_t>(State.SizeIndex + step, 0, 3));
     if (Chooses(Key)) State.StartRequested = 1;
     return;
   }

@@ -1,14 +1,14 @@
 #include <string>
 
 #include "game/varnix.h"
-#include "platform/text_codec.h"
+#include "platform/language/translation.h"
 
 namespace game {
 
 namespace {
 
 struct MenuItem {
-  std::string Text;
+  const std::string& Text;
   int32_t Y;
   // The hover region's x range, narrower than the click region's.
   int32_t HoverLeft;
@@ -18,10 +18,12 @@ struct MenuItem {
 }  // namespace
 
 void TVarnix::DrawMenu() {
-  static const MenuItem items[3] = {
-      {platform::Utf8ToCp932("<< 最初からやりなおす >>"), 210, 227, 432},
-      {platform::Utf8ToCp932("<<   ギブアップする   >>"), 245, 235, 424},
-      {platform::Utf8ToCp932("<<  ゲームを終了する  >>"), 280, 235, 424},
+  // TRANSLATORS: each item is 24 bytes in the game's CP932, padded with
+  // spaces, so its hover and click regions fit it.
+  const MenuItem items[3] = {
+      {platform::Tr("<<     Start over     >>"), 210, 227, 432},
+      {platform::Tr("<<      Give up       >>"), 245, 235, 424},
+      {platform::Tr("<<   Quit the game    >>"), 280, 235, 424},
   };
   BltOpaque(560, 35, EffectSheet(), 0, 70, 70, 96);
   DarkenRect(200, 160, 260, 160, 7);

@@ -3,14 +3,14 @@
 #include "game/board_rules.h"
 #include "game/size_table.h"
 #include "game/varnix.h"
-#include "platform/text_codec.h"
+#include "platform/language/translation.h"
 
 namespace game {
 
 namespace {
 
 void DrawTitlePanel(TVarnix& game) {
-  static const std::string heading = platform::Utf8ToCp932("[ スケールの選択 ]");
+  const std::string& heading = platform::Tr("[ Choose a size ]");
   static const std::string highScore = "HIGH SCORE >> ";
   const int32_t labelX[4] = {235, 270, 325, 380};
   const GameState& state = game.State;

@@ -6,6 +6,7 @@
 
 #include "platform/form.h"
 #include "platform/message_box.h"
+#include "platform/sound.h"
 
 namespace platform {
 
@@ -53,6 +54,8 @@ void Application::HandleMessage() {
     Dispatch(event);
     return;
   }
+  // Nothing waits: a sound that has played out can let its device go.
+  backend_.sound.Settle();
   if (waitBeforeIdle_) {
     // An idle handler that failed, or reported itself done, is called again
     // only once a message has come in.

@@ -3,12 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "platform/application.h"
+#include "platform/language/translation.h"
 #include "platform/sdl/sdl_backend.h"
 #include "shell/command_line.h"
 #include "shell/program.h"
 
 int main(int argc, char** argv) {
-  const shell::CommandLineAnswer answer = shell::ReadCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  const shell::CommandLine line = shell::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  platform::UseLanguage(platform::ChooseLanguage(platform::ProcessEnvironment, line.language),
+                        platform::LocaleFolderOf(platform::RunningExecutablePath()));
+  const shell::CommandLineAnswer answer = shell::AnswerCommandLine(line);
   if (!answer.startGame) {
     std::fputs(answer.out.c_str(), stdout);
     std::fputs(answer.err.c_str(), stderr);
@@ -18,7 +23,7 @@ int main(int argc, char** argv) {
   try {
     backend = std::make_unique<platform::sdl::SdlBackend>();
   } catch (const platform::sdl::SdlStartError& error) {
-    std::fprintf(stderr, "lumora: cannot open the display: %s\n", error.what());
+    std::fprintf(stderr, "%s\n", platform::Format(platform::TrUtf8("lumora: cannot open the display: %s"), error.what()).c_str());
     return 1;
   }
   shell::Program program(backend->services);

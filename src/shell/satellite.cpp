@@ -3,6 +3,8 @@
 #include "game/varnix.h"
 #include "platform/application.h"
 #include "platform/draw/clip.h"
+#include "platform/language/lettering.h"
+#include "platform/language/translation.h"
 #include "platform/text_codec.h"
 #include "platform/video.h"
 #include "shell/dialog_pictures.h"
@@ -17,12 +19,13 @@ int32_t ScaleOf(platform::Application& app) { return app.Platform().windows.Scal
 
 platform::WindowDesc DialogDesc(platform::Application& app) {
   const int32_t s = ScaleOf(app);
-  return platform::WindowDesc{platform::Utf8ToCp932("サテライト Lumora"), 0, 0, 390 * s, 283 * s, false};
+  return platform::WindowDesc{platform::Tr("Lumora Satellite"), 0, 0, 390 * s, 283 * s, false};
 }
 
 platform::LogFont DialogFont(int32_t height, bool bold) {
   platform::LogFont font;
   font.lfHeight = height;
+  font.lfWidth = platform::ProportionalHalfWidth(height);
   font.lfWeight = bold ? 700 : 400;
   font.lfCharSet = 128;
   font.lfPitchAndFamily = 2;
@@ -51,14 +54,14 @@ TSatellite::TSatellite(platform::Application& app)
   };
   Image_2 = {box(20, 20, 370, 220), &startPicture_, true};
   Image_1 = {box(23, 45, 23 + panelPicture_.width, 45 + panelPicture_.height), &panelPicture_, false};
-  Label_1 = {10 * s, 10 * s, platform::Utf8ToCp932("ルモラ"), titleFont_.get(), kWindowText, false};
-  Label_2 = {24 * s, 107 * s, platform::Utf8ToCp932("アプリケーションが"), dialogFont_.get(), kOrange, false};
-  Label_3 = {14 * s, 128 * s, platform::Utf8ToCp932("フォーカスを失いました"), dialogFont_.get(), kOrange, false};
-  Button_Return = {box(10, 154, 135, 184), platform::Utf8ToCp932("ゲームに復帰します"), dialogFont_.get(), 12 * s,
+  Label_1 = {10 * s, 10 * s, platform::Tr("Lumora"), titleFont_.get(), kWindowText, false};
+  Label_2 = {24 * s, 107 * s, platform::Tr("The game has"), dialogFont_.get(), kOrange, false};
+  Label_3 = {14 * s, 128 * s, platform::Tr("lost the focus"), dialogFont_.get(), kOrange, false};
+  Button_Return = {box(10, 154, 135, 184), platform::Tr("Back to the game"), dialogFont_.get(), 12 * s,
                    kWindowText, false};
-  Button_Ok = {box(35, 243, 165, 268), platform::Utf8ToCp932("ゲームを始める"), dialogFont_.get(), 12 * s, kWindowText,
+  Button_Ok = {box(35, 243, 165, 268), platform::Tr("Start the game"), dialogFont_.get(), 12 * s, kWindowText,
                true};
-  Button_Cancel = {box(225, 243, 355, 268), platform::Utf8ToCp932("キャンセル"), dialogFont_.get(), 12 * s, kWindowText,
+  Button_Cancel = {box(225, 243, 355, 268), platform::Tr("Cancel"), dialogFont_.get(), 12 * s, kWindowText,
                    true};
   Button_Ok.focused = true;
   // Centred at its first showing, on its outer size once the frame is known.

@@ -9,15 +9,15 @@
 
 #include "platform/application.h"
 #include "platform/framework_error.h"
+#include "platform/language/translation.h"
 #include "platform/text/cp932.h"
-#include "platform/text_codec.h"
 
 namespace shell {
 
 namespace {
 
 platform::FrameworkError CannotOpen(const std::string& path) {
-  return platform::FrameworkError(platform::Utf8ToCp932("ﾌｧｲﾙ ") + path + platform::Utf8ToCp932(" は開けません"));
+  return platform::FrameworkError(platform::Format(platform::Tr("File %s cannot be opened"), path));
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -61,8 +61,8 @@ class TemporaryFile {
 
 const std::string& StringList::Line(int32_t index) const {
   if (index < 0 || static_cast<size_t>(index) >= lines_.size()) {
-    throw platform::FrameworkError(platform::Utf8ToCp932("ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています (") +
-                                   std::to_string(index) + ")");
+    throw platform::FrameworkError(
+        platform::Format(platform::Tr("List index out of bounds (%s)"), std::to_string(index)));
   }
   return lines_[static_cast<size_t>(index)];
 }
@@ -134,13 +134,13 @@ int32_t StrToInt(const std::string& text) {
   int32_t value = 0;
   const auto [end, error] = std::from_chars(first, last, value);
   if (error != std::errc() || end != last || first == last) {
-    throw platform::FrameworkError("'" + Quoted(text) + platform::Utf8ToCp932("' は数値ではありません"));
+    throw platform::FrameworkError(platform::Format(platform::Tr("'%s' is not a number"), Quoted(text)));
   }
   return value;
 }
 
 platform::FrameworkError CannotCreate(const std::string& path) {
-  return platform::FrameworkError(platform::Utf8ToCp932("ﾌｧｲﾙ ") + path + platform::Utf8ToCp932(" を作成できません"));
+  return platform::FrameworkError(platform::Format(platform::Tr("File %s cannot be created"), path));
 }
 
 std::string TemporaryFileFor(const std::string& path) { return path + ".tmp"; }

@@ -4,17 +4,20 @@
 # files in ~/.local/share/lumora/, a solved board puts its total in score.log,
 # the next run reads it back onto the title screen, and the prefix is left
 # exactly as installed. Exit 77 tells CTest a tool is missing.
-# Arguments: the build folder and script_runner.
+# Arguments: the build folder, script_runner and the language the
+# environment names (ja or en), whose words the dialog's caption must show.
 set -u
 build="$1"
 runner="$2"
+lang="${3:-ja}"
 . "$(dirname "$0")/../xvfb/common.sh"
 need_tools Xvfb xdotool import compare convert
 
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" || { cat "$work/install.log"; exit 1; }
-for f in bin/lumora share/lumora/IMAGE/Back.dat share/lumora/WAVE/push_on.wav; do
+for f in bin/lumora share/lumora/IMAGE/Back.dat share/lumora/IMAGE/en/Back.dat share/lumora/WAVE/push_on.wav \
+         share/locale/ja/LC_MESSAGES/lumora.mo; do
   [ -e "$work/prefix/$f" ] || { echo "the install left out $f"; exit 1; }
 done
 chmod -R a-w "$work/prefix"
@@ -53,7 +56,7 @@ region_matches() {
 # A game folder for the headless game with the installed art and the state
 # files as they stand in the XDG folder now.
 headless_folder() {
-  rm -rf "$1" && mkdir -p "$1" && cp -r prefix/share/lumora/IMAGE prefix/share/lumora/WAVE "$1/" && cp -r "$state" "$1/DATA"
+  rm -rf "$1" && mkdir -p "$1" && cp -r prefix/share/lumora/IMAGE prefix/share/lumora/WAVE prefix/share/locale "$1/" && cp -r "$state" "$1/DATA"
 }
 banner="200x32+230+172"
 
@@ -61,6 +64,12 @@ banner="200x32+230+172"
 prefix/bin/lumora 2>lumora.err &
 pid=$!
 dialog=$(find_window "Lumora") || fail "no dialog appeared"
+# The installed game found its catalog, or went without where English needs none.
+caption=$(xdotool getwindowname "$dialog")
+case "$LANG_WANTED" in
+  ja) [ "$caption" = "サテライト Lumora" ] || fail "the dialog's caption is '$caption', not the Japanese one" ;;
+  *) [ "$caption" = "Lumora Satellite" ] || fail "the dialog's caption is '$caption', not the English one" ;;
+esac
 wait_for 50 test -f "$state/score.log" || fail "no state files in $state"
 [ "$(tr -d '\r' <"$state/win_state.log" | tr '\n' ' ')" = "123 226 1 " ] || fail "win_state.log is not the first-run one"
 headless_folder first
@@ -117,7 +126,7 @@ wait "$pid" || fail "the second game ended with an error"
 [ "$(tr -d '\r' <"$state/score.log" | head -1)" = "$score" ] || fail "the second run lost the score"
 INNER
 chmod +x "$work/play.sh"
-(unset XDG_DATA_HOME && HOME="$work/home" on_own_xserver "$work/play.sh" "$work") || exit 1
+(unset XDG_DATA_HOME && HOME="$work/home" LANG_WANTED="$lang" on_own_xserver "$work/play.sh" "$work") || exit 1
 
 listing >"$work/after"
 diff "$work/before" "$work/after" >/dev/null || { echo "the game wrote into its prefix:"; diff "$work/before" "$work/after"; exit 1; }

@@ -40,6 +40,10 @@ expected="./usr/bin/lumora
 ./usr/share/lumora/IMAGE/Back.dat
 ./usr/share/lumora/IMAGE/Effect.dat
 ./usr/share/lumora/IMAGE/Sprite.dat
+./usr/share/lumora/IMAGE/en/Back.dat
+./usr/share/lumora/IMAGE/en/Effect.dat
+./usr/share/lumora/IMAGE/en/Sprite.dat
+./usr/share/locale/ja/LC_MESSAGES/lumora.mo
 ./usr/share/lumora/WAVE/push_on.wav
 ./usr/share/man/man6/lumora.6.gz
 ./usr/share/metainfo/$id.metainfo.xml"

@@ -15,14 +15,16 @@ case "$kind" in
     # Hints are printed but do not fail the tool; they fail here.
     [ -z "$out" ] || { echo "$out"; exit 1; }
     # What the menu shows of the game, in both its languages.
-    for key in 'Name=' 'Comment=' 'Comment\[ja\]=' 'Keywords=' 'Keywords\[ja\]=' 'Exec=lumora$' \
+    for key in 'Name=' 'Name\[ja\]=' 'Comment=' 'Comment\[ja\]=' 'Keywords=' 'Keywords\[ja\]=' 'Exec=lumora$' \
                'Icon=io\.github\.lumora\.Lumora$' 'Categories=Game;LogicGame;$'; do
       grep -q "^$key" "$file" || { echo "the entry lacks $key"; exit 1; }
     done
     ;;
   metainfo)
     need_tools appstreamcli
-    appstreamcli validate --no-net "$file"
+    appstreamcli validate --no-net "$file" || exit 1
+    # The catalogs give it its Japanese.
+    grep -q '<summary xml:lang="ja">' "$file" || { echo "the metainfo has no Japanese summary"; exit 1; }
     ;;
   manual)
     need_tools man

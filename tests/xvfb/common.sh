@@ -37,12 +37,12 @@ on_own_xserver() {
   return $rc
 }
 
-# A game folder of its own with the build's game and art, and state files for
+# A game folder of its own with the build's game, art and catalogs, and state files for
 # a windowed game at left 150, top 100 and the 14x14 size.
 make_game_folder() {
   local build="$1" game="$2"
   cp "$build/lumora" "$game/"
-  cp -r "$build/IMAGE" "$build/WAVE" "$game/"
+  cp -r "$build/IMAGE" "$build/WAVE" "$build/locale" "$game/"
   mkdir "$game/DATA"
   printf '100\r\n150\r\n1\r\n' >"$game/DATA/win_state.log"
   printf '2\r\n' >"$game/DATA/select_game.log"

@@ -117,7 +117,7 @@ echo "game window at $gx,$gy"
 # been seeded with.
 seeds=$(seq "$first_second" "$last_second")
 for seed in $seeds; do
-  mkdir -p "headless.$seed" && cp -r IMAGE WAVE "headless.$seed/" && cp -r DATA.first "headless.$seed/DATA"
+  mkdir -p "headless.$seed" && cp -r IMAGE WAVE locale "headless.$seed/" && cp -r DATA.first "headless.$seed/DATA"
   cat >"headless.$seed/play.txt" <<SCRIPT
 seed $seed
 start
@@ -273,7 +273,7 @@ ended() { ! kill -0 "$pid" 2>/dev/null; }
 
 # With win_state.log missing the box stands over the start dialog, which is
 # drawn whole behind it and after it.
-mkdir -p nofile/DATA && cp -r lumora IMAGE WAVE nofile/ && cp DATA.first/select_game.log DATA.first/score.log nofile/DATA/
+mkdir -p nofile/DATA && cp -r lumora IMAGE WAVE locale nofile/ && cp DATA.first/select_game.log DATA.first/score.log nofile/DATA/
 printf 'dialogshot %s/dialog.png\nboxshot %s/box.png\n' "$PWD/nofile" "$PWD/nofile" >nofile.txt
 ./script_runner "$PWD/nofile" nofile.txt 2>/dev/null || fail "the headless run without win_state.log failed"
 "$PWD/nofile/lumora" 2>>lumora.err &
@@ -299,7 +299,7 @@ wait "$pid" || fail "the program ended with code $? after the dialog's close"
 [ -e nofile/DATA/win_state.log ] && fail "cancelling after the box wrote win_state.log"
 
 # A broken sheet: the box raised as the game window opens.
-mkdir -p broken && cp -r lumora IMAGE WAVE broken/ && cp -r DATA.first broken/DATA
+mkdir -p broken && cp -r lumora IMAGE WAVE locale broken/ && cp -r DATA.first broken/DATA
 head -c 100 IMAGE/Back.dat >broken/IMAGE/Back.dat
 printf 'start\nboxshot %s/box.png\n' "$PWD/broken" >broken.txt
 ./script_runner "$PWD/broken" broken.txt 2>/dev/null || fail "the headless run with a broken sheet failed"

@@ -40,18 +40,37 @@ void WriteArray(std::ofstream& out, const char* name, const std::vector<uint8_t>
   out << "\n};\n\n";
 }
 
-// The dialog's pictures go into the program itself as byte arrays.
-bool WriteDialogSource(const std::filesystem::path& path, const std::vector<uint8_t>& start,
-                       const std::vector<uint8_t>& panel) {
+// The dialog's pictures go into the program itself as byte arrays, in both
+// languages.
+struct DialogPictures {
+  std::vector<uint8_t> start;
+  std::vector<uint8_t> panel;
+};
+
+bool WriteDialogSource(const std::filesystem::path& path, const DialogPictures& japanese, const DialogPictures& english) {
   std::ofstream out(path);
-  out << "#include \"shell/dialog_pictures.h\"\n\nnamespace shell {\n\nnamespace {\n\n";
-  WriteArray(out, "kStart", start);
-  WriteArray(out, "kPanel", panel);
-  out << "}  // namespace\n\n"
-      << "std::span<const uint8_t> StartPictureBitmap() { return kStart; }\n"
-      << "std::span<const uint8_t> PanelPictureBitmap() { return kPanel; }\n\n"
+  out << "#include \"shell/dialog_pictures.h\"\n\n#include \"platform/language/translation.h\"\n\nnamespace shell {\n\n"
+      << "namespace {\n\n";
+  WriteArray(out, "kStart", japanese.start);
+  WriteArray(out, "kPanel", japanese.panel);
+  WriteArray(out, "kStartEnglish", english.start);
+  WriteArray(out, "kPanelEnglish", english.panel);
+  out << "bool English() { return platform::CurrentLanguage() == platform::Language::English; }\n\n"
+      << "}  // namespace\n\n"
+      << "std::span<const uint8_t> StartPictureBitmap() { return English() ? kStartEnglish : kStart; }\n"
+      << "std::span<const uint8_t> PanelPictureBitmap() { return English() ? kPanelEnglish : kPanel; }\n\n"
       << "}  // namespace shell\n";
   return static_cast<bool>(out);
+}
+
+// Draws the pictures with words into `images` and `dialogs` in the current
+// language.
+bool WritePicturesWithWords(const std::filesystem::path& images, const std::filesystem::path& dialogs,
+                            DialogPictures& pictures) {
+  pictures = {art::Bitmap8(art::StartPicture()), art::Bitmap8(art::PanelPicture())};
+  return WriteSheet(images / "Back.dat", art::BackSheet()) && WriteSheet(images / "Effect.dat", art::EffectSheet()) &&
+         WriteSheet(images / "Sprite.dat", art::SpriteSheet()) && WriteBytes(dialogs / "Start.bmp", pictures.start) &&
+         WriteBytes(dialogs / "Panel.bmp", pictures.panel);
 }
 
 // So does the error box's icon, for the platform's error box.
@@ -70,8 +89,9 @@ bool WriteIconSource(const std::filesystem::path& path, const std::vector<uint8_
 // Draws the game's art and sound into a game folder: IMAGE/ with the three
 // sheets, WAVE/ with the click, DIALOG/ with the dialog's two pictures and
 // the error icon, ICONS/ with the desktop icon at each size as
-// lumora-SIZE.png; and, when asked, the pictures and the icon as C++ sources
-// for the program.
+// lumora-SIZE.png; the pictures with words again in English under IMAGE/en/
+// and DIALOG/en/, from the catalogs in locale/; and, when asked, the dialog's
+// pictures and the icon as C++ sources for the program.
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 4) {
     std::fprintf(stderr, "usage: %s GAME-FOLDER [DIALOG-SOURCE.cpp ICON-SOURCE.cpp]\n", argv[0]);
@@ -79,28 +99,32 @@ int main(int argc, char** argv) {
   }
   const std::filesystem::path root = argv[1];
   std::error_code error;
-  for (const char* sub : {"IMAGE", "WAVE", "DIALOG", "ICONS"}) {
+  for (const char* sub : {"IMAGE/en", "WAVE", "DIALOG/en", "ICONS"}) {
     std::filesystem::create_directories(root / sub, error);
     if (error) {
       std::fprintf(stderr, "cannot make %s: %s\n", (root / sub).c_str(), error.message().c_str());
       return 1;
     }
   }
-  const std::vector<uint8_t> start = art::Bitmap8(art::StartPicture());
-  const std::vector<uint8_t> panel = art::Bitmap8(art::PanelPicture());
+  DialogPictures japanese, english;
+  platform::UseLanguage(platform::Language::Japanese, (root / "locale").string());
+  if (art::Words("Lumora") == "Lumora") {
+    std::fprintf(stderr, "no Japanese catalog under %s\n", (root / "locale").c_str());
+    return 1;
+  }
+  bool ok = WritePicturesWithWords(root / "IMAGE", root / "DIALOG", japanese);
+  platform::UseLanguage(platform::Language::English, (root / "locale").string());
+  ok = ok && WritePicturesWithWords(root / "IMAGE/en", root / "DIALOG/en", english);
   const std::vector<uint8_t> icon = art::Bitmap8(art::ErrorIcon());
-  bool ok = WriteSheet(root / "IMAGE/Back.dat", art::BackSheet()) &&
-            WriteSheet(root / "IMAGE/Effect.dat", art::EffectSheet()) &&
-            WriteSheet(root / "IMAGE/Sprite.dat", art::SpriteSheet()) &&
-            WriteBytes(root / "WAVE/push_on.wav", art::PushOnWave()) && WriteBytes(root / "DIALOG/Start.bmp", start) &&
-            WriteBytes(root / "DIALOG/Panel.bmp", panel) && WriteBytes(root / "DIALOG/Error.bmp", icon);
+  ok = ok && WriteBytes(root / "WAVE/push_on.wav", art::PushOnWave()) && WriteBytes(root / "DIALOG/Error.bmp", icon);
   for (const int32_t size : art::kIconSizes) {
     ok = ok && WriteIcon(root / ("ICONS/lumora-" + std::to_string(size) + ".png"), art::Icon(size));
   }
-  if (ok && argc == 4) ok = WriteDialogSource(argv[2], start, panel) && WriteIconSource(argv[3], icon);
+  if (ok && argc == 4) ok = WriteDialogSource(argv[2], japanese, english) && WriteIconSource(argv[3], icon);
   if (!ok) {
     std::fprintf(stderr, "the art could not be written under %s\n", root.c_str());
     return 1;
   }
-  return 0;
+  for (const std::string& misfit : art::Misfits()) std::fprintf(stderr, "%s\n", misfit.c_str());
+  return art::Misfits().empty() ? 0 : 1;
 }

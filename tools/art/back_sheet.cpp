@@ -60,17 +60,21 @@ void NumberBox(Canvas& c, const Rect& r) {
 }
 
 void Hud(Canvas& c) {
-  static const auto font = MakeFont(12, 6);
+  platform::Font* font = &Lettering(12, 6);
   PanelBox(c, {20, 42, 120, 156});
-  c.CentredOutlinedText({20, 58, 120, 72}, Trimmed(RenderText(*font, "タイム")), {240, 240, 200}, {16, 16, 20});
+  c.CentredOutlinedText({20, 58, 120, 72}, Trimmed(RenderText(*font, Words("TIME"))), {240, 240, 200}, {16, 16, 20});
   NumberBox(c, {36, 77, 104, 99});
-  c.CentredOutlinedText({20, 104, 120, 118}, Trimmed(RenderText(*font, "ポイント")), {240, 240, 200}, {16, 16, 20});
+  c.CentredOutlinedText({20, 104, 120, 118}, Trimmed(RenderText(*font, Words("POINTS"))), {240, 240, 200}, {16, 16, 20});
   NumberBox(c, {36, 122, 104, 144});
 
   // The hint icon lights up in the socket at (86, 197) while hints are held.
   PanelBox(c, {20, 176, 120, 254});
-  c.Text(28, 200, Trimmed(RenderText(*font, "右ボタン")), {240, 240, 200});
-  c.Text(34, 218, Trimmed(RenderText(*font, "ヒント")), {255, 214, 64});
+  const TextMask button = Trimmed(RenderText(*font, Words("R-click")));
+  const TextMask hint = Trimmed(RenderText(*font, Words("HINT")));
+  CheckFits({28, 200, 82, 216}, button);
+  CheckFits({34, 218, 82, 234}, hint);
+  c.Text(28, 200, button, {240, 240, 200});
+  c.Text(34, 218, hint, {255, 214, 64});
   c.Fill({83, 194, 100, 236}, {24, 28, 34});
   c.Bevel({82, 193, 101, 237}, {20, 24, 30}, {100, 112, 126}, 1);
 }
@@ -88,23 +92,29 @@ void Field(Canvas& c) {
 
 // How to read the board, with the board's own tiles.
 void Legend(Canvas& c) {
-  static const auto font = MakeFont(12, 6);
+  platform::Font* font = &Lettering(12, 6);
   const Canvas tiles = SpriteSheet();
   PanelBox(c, {544, 76, 632, 226});
-  c.CentredOutlinedText({544, 82, 632, 96}, Trimmed(RenderText(*font, "あそびかた")), {255, 226, 110}, {16, 16, 20});
+  c.CentredOutlinedText({544, 82, 632, 96}, Trimmed(RenderText(*font, Words("How to play"))), {255, 226, 110}, {16, 16, 20});
   struct Row {
     int32_t sx, sy;
     const char* text;
   };
-  const Row rows[] = {{20, 0, "点灯"}, {0, 40, "数"}, {20, 40, "一致"}};
+  const Row rows[] = {{20, 0, N_("Lit")}, {0, 40, N_("Count")}, {20, 40, N_("Match")}};
   for (int32_t i = 0; i < 3; ++i) {
     const int32_t y = 104 + 26 * i;
     for (int32_t ty = 0; ty < 20; ++ty)
       for (int32_t tx = 0; tx < 20; ++tx) c.Set(552 + tx, y + ty, tiles.At(rows[i].sx + tx, rows[i].sy + ty));
-    c.Text(578, y + 4, Trimmed(RenderText(*font, rows[i].text)), {236, 240, 250});
+    const TextMask words = Trimmed(RenderText(*font, Words(rows[i].text)));
+    CheckFits({578, y + 4, 630, y + 20}, words);
+    c.Text(578, y + 4, words, {236, 240, 250});
   }
-  c.Text(552, 186, Trimmed(RenderText(*font, "左：切替")), {200, 210, 230});
-  c.Text(552, 204, Trimmed(RenderText(*font, "右：ヒント")), {200, 210, 230});
+  const TextMask left = Trimmed(RenderText(*font, Words("L: switch")));
+  const TextMask right = Trimmed(RenderText(*font, Words("R: hint")));
+  CheckFits({552, 186, 630, 202}, left);
+  CheckFits({552, 204, 630, 220}, right);
+  c.Text(552, 186, left, {200, 210, 230});
+  c.Text(552, 204, right, {200, 210, 230});
 }
 
 }  // namespace

@@ -128,11 +128,12 @@ Canvas StartPicture() {
   static const auto big = MakeFont(40, 20);
   static const auto middle = MakeFont(16, 8);
   static const auto small = MakeFont(12, 6);
-  c.CentredOutlinedText({164, 40, 346, 92}, Trimmed(RenderText(*big, "ルモラ")), {255, 230, 120}, {90, 40, 10});
-  c.CentredOutlinedText({164, 92, 346, 116}, Trimmed(RenderText(*middle, "Lumora")), {210, 240, 250}, {16, 30, 44});
+  c.CentredOutlinedText({164, 40, 346, 92}, Trimmed(RenderText(*big, Words("Lumora"))), {255, 230, 120}, {90, 40, 10});
+  // TRANSLATORS: the line under the name; Japanese writes the name again in Latin letters.
+  c.CentredOutlinedText({164, 92, 346, 116}, Trimmed(RenderText(*middle, Words("a logic puzzle"))), {210, 240, 250}, {16, 30, 44});
   c.Fill({184, 124, 326, 125}, {120, 150, 170});
-  c.CentredText({164, 132, 346, 148}, Trimmed(RenderText(*small, "光をともして")), {230, 236, 246});
-  c.CentredText({164, 150, 346, 166}, Trimmed(RenderText(*small, "かくれた模様をさがそう")), {230, 236, 246});
+  c.CentredText({164, 132, 346, 148}, Trimmed(RenderText(*small, Words("Light up the cells"))), {230, 236, 246});
+  c.CentredText({164, 150, 346, 166}, Trimmed(RenderText(*small, Words("and find the hidden pattern"))), {230, 236, 246});
   c.Frame({0, 0, 350, 200}, {120, 150, 170});
   return c;
 }
@@ -143,7 +144,7 @@ Canvas PanelPicture() {
   const Canvas sprites = SpriteSheet();
   Board(c, sprites, 8, 4, ".#.#", ".#..", 4, 1);
   static const auto small = MakeFont(12, 6);
-  c.CentredOutlinedText({0, 27, 96, 43}, Trimmed(RenderText(*small, "ひと休み中")), {255, 230, 120}, {16, 20, 30});
+  c.CentredOutlinedText({0, 27, 96, 43}, Trimmed(RenderText(*small, Words("Taking a break"))), {255, 230, 120}, {16, 20, 30});
   c.Frame({0, 0, 96, 46}, {20, 26, 34});
   return c;
 }

@@ -6,12 +6,12 @@ namespace {
 
 // A push button of the panels: a dark rim, a gradient face with a raised
 // bevel and its label in the middle.
-void PushButton(Canvas& c, const Rect& r, Rgb top, Rgb bottom, const char* label, Rgb ink) {
+void PushButton(Canvas& c, const Rect& r, Rgb top, Rgb bottom, const std::string& label, Rgb ink) {
   c.Fill(r, {20, 22, 30});
   const Rect face{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
   c.VerticalGradient(face, top, bottom);
   c.Bevel(face, Lighter(top, 0.6), Darker(bottom, 0.5), 1);
-  static const auto font = MakeFont(12, 5);
+  platform::Font* font = &Lettering(12, 5);
   const TextMask text = Trimmed(RenderText(*font, label));
   c.CentredOutlinedText(face, text, ink, Darker(bottom, 0.6));
 }
@@ -29,7 +29,7 @@ void Heading(Canvas& c, const Rect& r, Rgb top, Rgb bottom, const TextMask& text
 }
 
 // The banners stand on the key: a rounded plate, black outside its corners.
-void Banner(Canvas& c, int32_t y, Rgb top, Rgb bottom, Rgb rim, const char* words, Rgb ink, Rgb outline) {
+void Banner(Canvas& c, int32_t y, Rgb top, Rgb bottom, Rgb rim, const std::string& words, Rgb ink, Rgb outline) {
   const Rect plate{361, y + 1, 559, y + 34};
   c.RoundRect(plate, 9, top, bottom);
   c.RoundFrame(plate, 9, rim);
@@ -56,17 +56,17 @@ Canvas EffectSheet() {
     c.Line(310.5, 5.5, 319.5, 14.5, 2.4, {255, 250, 246});
     c.Line(310.5, 14.5, 319.5, 5.5, 2.4, {255, 250, 246});
   }
-  PushButton(c, {305, 20, 355, 40}, {120, 160, 230}, {50, 84, 170}, "もどる", {255, 255, 255});
-  PushButton(c, {305, 40, 355, 60}, {255, 210, 90}, {226, 130, 30}, "スタート", {255, 255, 255});
+  PushButton(c, {305, 20, 355, 40}, {120, 160, 230}, {50, 84, 170}, Words("Back"), {255, 255, 255});
+  PushButton(c, {305, 40, 355, 60}, {255, 210, 90}, {226, 130, 30}, Words("Start"), {255, 255, 255});
 
   static const auto headingFont = MakeFont(16, 8);
-  Heading(c, {160, 40, 300, 60}, {70, 96, 170}, {30, 44, 110}, Trimmed(RenderText(*headingFont, "ゲームメニュー")));
-  Heading(c, {160, 60, 300, 80}, {60, 150, 96}, {20, 84, 52}, Trimmed(RenderText(*headingFont, "ルモラ Lumora")));
+  Heading(c, {160, 40, 300, 60}, {70, 96, 170}, {30, 44, 110}, Trimmed(RenderText(*headingFont, Words("Game menu"))));
+  Heading(c, {160, 60, 300, 80}, {60, 150, 96}, {20, 84, 52}, Trimmed(RenderText(*headingFont, Words("title heading", "Lumora"))));
 
   DrawMenuButton(c, 0, 70, true);
 
-  Banner(c, 0, {255, 232, 120}, {236, 150, 40}, {255, 252, 220}, "パズルクリア！", {255, 255, 250}, {150, 60, 10});
-  Banner(c, 35, {130, 140, 176}, {56, 62, 92}, {200, 206, 230}, "ゲームオーバー", {236, 238, 250}, {26, 28, 52});
+  Banner(c, 0, {255, 232, 120}, {236, 150, 40}, {255, 252, 220}, Words("Solved!"), {255, 255, 250}, {150, 60, 10});
+  Banner(c, 35, {130, 140, 176}, {56, 62, 92}, {200, 206, 230}, Words("Game over"), {236, 238, 250}, {26, 28, 52});
   return c;
 }
 

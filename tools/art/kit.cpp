@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "platform/draw/pixel_format.h"
 #include "platform/draw/surface.h"
+#include "platform/language/translation.h"
 #include "platform/text_codec.h"
 
 namespace art {
@@ -22,6 +25,25 @@ double RoundCoverage(const Rect& r, int32_t radius, int32_t x, int32_t y) {
   const double cy = std::clamp(py, static_cast<double>(r.top + radius), static_cast<double>(r.bottom - radius));
   const double d = std::hypot(px - cx, py - cy);
   return std::clamp(radius + 0.5 - d, 0.0, 1.0);
+}
+
+std::vector<std::string>& MisfitList() {
+  static std::vector<std::string> misfits;
+  return misfits;
+}
+
+std::string Language() { return platform::CurrentLanguage() == platform::Language::English ? "en" : "ja"; }
+
+// Whether a CP932 character draws any ink on its own.
+bool HasInk(platform::Font& font, std::string_view character) {
+  const int32_t width = std::max(font.TextWidth(character), 1);
+  platform::Surface probe(width, 64, platform::PixelFormat::Rgb565());
+  probe.Fill(0);
+  font.Draw(probe, 0, 0, character, {255, 255, 255}, {0, 0, 0});
+  for (int32_t y = 0; y < 64; ++y)
+    for (int32_t x = 0; x < width; ++x)
+      if (probe.Pixel(x, y) != 0) return true;
+  return false;
 }
 
 }  // namespace
@@ -45,8 +67,41 @@ std::unique_ptr<platform::Font> MakeFont(int32_t height, int32_t width) {
   return platform::Font::Create(logFont);
 }
 
+platform::Font& Lettering(int32_t height, int32_t width) {
+  static std::map<std::pair<int32_t, int32_t>, std::unique_ptr<platform::Font>> fonts;
+  if (platform::CurrentLanguage() == platform::Language::English) {
+    ++height;
+    ++width;
+  }
+  auto& font = fonts[{height, width}];
+  if (!font) font = MakeFont(height, width);
+  return *font;
+}
+
+std::string Words(const char* text) { return platform::TrUtf8(text); }
+std::string Words(const char* context, const char* text) { return platform::Cp932ToUtf8(platform::TrIn(context, text)); }
+
+void CheckFits(const Rect& box, const TextMask& text) {
+  if (text.width <= box.Width() && text.height <= box.Height()) return;
+  MisfitList().push_back(Language() + ": a text of " + std::to_string(text.width) + " x " + std::to_string(text.height) +
+                         " overflows its box of " + std::to_string(box.Width()) + " x " + std::to_string(box.Height()) +
+                         " at " + std::to_string(box.left) + ", " + std::to_string(box.top));
+}
+
+const std::vector<std::string>& Misfits() { return MisfitList(); }
+
 TextMask RenderText(platform::Font& font, const std::string& utf8) {
   const std::string cp932 = platform::Utf8ToCp932(utf8);
+  if (platform::Cp932ToUtf8(cp932) != utf8) MisfitList().push_back(Language() + ": \"" + utf8 + "\" is not all CP932");
+  for (size_t i = 0; i < cp932.size();) {
+    const auto lead = static_cast<uint8_t>(cp932[i]);
+    const size_t length = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC) ? 2 : 1;
+    const std::string_view character = std::string_view(cp932).substr(i, length);
+    if (character != " " && character != "\x81\x40" && !HasInk(font, character)) {
+      MisfitList().push_back(Language() + ": no glyph for a character of \"" + utf8 + "\"");
+    }
+    i += length;
+  }
   TextMask mask;
   mask.width = font.TextWidth(cp932);
   platform::Surface probe(std::max(mask.width, 1), 64, platform::PixelFormat::Rgb565());
@@ -194,12 +249,14 @@ void Canvas::OutlinedText(int32_t x, int32_t y, const TextMask& text, Rgb c, Rgb
 }
 
 int32_t Canvas::CentredText(const Rect& r, const TextMask& text, Rgb c) {
+  CheckFits(r, text);
   const int32_t x = r.left + (r.Width() - text.width) / 2;
   Text(x, r.top + (r.Height() - text.height) / 2, text, c);
   return x;
 }
 
 void Canvas::CentredOutlinedText(const Rect& r, const TextMask& text, Rgb c, Rgb outline) {
+  CheckFits(r, text);
   OutlinedText(r.left + (r.Width() - text.width) / 2, r.top + (r.Height() - text.height) / 2, text, c, outline);
 }
 

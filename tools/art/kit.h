@@ -7,6 +7,7 @@
 
 #include "platform/draw/color.h"
 #include "platform/geometry.h"
+#include "platform/language/translation.h"
 #include "platform/text/font.h"
 
 namespace art {
@@ -34,7 +35,18 @@ struct TextMask {
 
 // A bold font of the game's Japanese face with cells height x width.
 std::unique_ptr<platform::Font> MakeFont(int32_t height, int32_t width);
+// MakeFont's font for labels: English gets cells a pixel taller and wider
+// than the Japanese words had, or a bold M closes up. Kept for the whole run.
+platform::Font& Lettering(int32_t height, int32_t width);
+// The words for a picture in the language being drawn, as UTF-8.
+std::string Words(const char* text);
+std::string Words(const char* context, const char* text);
+// A character with no glyph in the face counts as a misfit.
 TextMask RenderText(platform::Font& font, const std::string& utf8);
+// A text that overflows the box it is drawn in is remembered; the generator
+// fails once everything is drawn, rather than ship words cut short.
+void CheckFits(const Rect& box, const TextMask& text);
+const std::vector<std::string>& Misfits();
 // The mask cut to the box of its ink, so that it centres by what is seen.
 TextMask Trimmed(const TextMask& text);
 
@@ -65,7 +77,7 @@ class Canvas {
   void Text(int32_t x, int32_t y, const TextMask& text, Rgb c);
   // The text with a one-pixel outline all round, drawn before it.
   void OutlinedText(int32_t x, int32_t y, const TextMask& text, Rgb c, Rgb outline);
-  // Centred in r; returns the left edge used.
+  // Centred in r, which the text must fit; returns the left edge used.
   int32_t CentredText(const Rect& r, const TextMask& text, Rgb c);
   void CentredOutlinedText(const Rect& r, const TextMask& text, Rgb c, Rgb outline);
 

@@ -62,8 +62,9 @@ void DrawMenuButton(Canvas& c, int32_t x, int32_t y, bool open) {
     c.Bevel(face, Lighter(top, 0.55), Darker(bottom, 0.5), 2);
   }
   const int32_t s = open ? 1 : 0;
-  static const auto font = MakeFont(12, 6);
-  static const TextMask label = Trimmed(RenderText(*font, "メニュー"));
+  platform::Font* font = &Lettering(12, 6);
+  const TextMask label = Trimmed(RenderText(*font, Words("MENU")));
+  CheckFits({x + 8, y + 2, x + 55, y + 24}, label);
   const Rgb ink = open ? Rgb{70, 36, 10} : Rgb{250, 250, 255};
   const Rgb shade = open ? Rgb{255, 236, 170} : Rgb{30, 44, 90};
   const int32_t tx = x + 8 + s;

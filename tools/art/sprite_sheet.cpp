@@ -1,4 +1,5 @@
 #include <string>
+#include <vector>
 
 #include "art.h"
 
@@ -8,6 +9,16 @@ namespace {
 
 constexpr Rgb kSlate{66, 80, 108};
 constexpr Rgb kMatch{30, 100, 74};
+
+// The UTF-8 text cut into its characters.
+std::vector<std::string> Characters(const std::string& utf8) {
+  std::vector<std::string> out;
+  for (const char byte : utf8) {
+    if ((static_cast<uint8_t>(byte) & 0xC0) != 0x80 || out.empty()) out.emplace_back();
+    out.back() += byte;
+  }
+  return out;
+}
 
 // A raised square: the board's cells stand out of the field.
 void Tile(Canvas& c, int32_t x, int32_t y, Rgb face) {
@@ -81,16 +92,18 @@ Canvas SpriteSheet() {
     c.Disc(90, 10, 1.6, {255, 150, 40});
   }
 
-  // The hint icon stands on the key: a rounded capsule reading ヒント down.
+  // The hint icon stands on the key: a rounded capsule reading its word down,
+  // a character a slot.
   {
     const Rect r{40, 20, 51, 56};
     c.RoundRect(r, 5, {255, 214, 64});
     c.RoundFrame(r, 5, {200, 120, 20});
     static const auto font = MakeFont(11, 5);
-    const char* parts[3] = {"ヒ", "ン", "ト"};
-    for (int32_t i = 0; i < 3; ++i) {
+    const std::vector<std::string> parts = Characters(Words("HINT"));
+    const auto n = static_cast<int32_t>(parts.size());
+    for (int32_t i = 0; i < n; ++i) {
       const TextMask glyph = Trimmed(RenderText(*font, parts[i]));
-      c.CentredText({40, 22 + 11 * i, 51, 33 + 11 * i}, glyph, {90, 40, 10});
+      c.CentredText({40, 22 + 33 * i / n, 51, 22 + 33 * (i + 1) / n}, glyph, {90, 40, 10});
     }
   }
   return c;

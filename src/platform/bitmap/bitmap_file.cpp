@@ -5,6 +5,7 @@
 
 #include "platform/draw/clip.h"
 #include "platform/framework_error.h"
+#include "platform/language/translation.h"
 #include "platform/text_codec.h"
 
 namespace platform {
@@ -21,6 +22,8 @@ uint16_t U16(std::span<const uint8_t> b, size_t at) {
 }
 
 }  // namespace
+
+void NotABitmap() { throw FrameworkError(Tr("Not a valid bitmap picture")); }
 
 bool PlausibleBitmap(std::span<const uint8_t> file) {
   if (file.size() < 54 || file[0] != 'B' || file[1] != 'M') return false;
@@ -47,12 +50,12 @@ std::optional<BitmapHeader> ReadBitmapHeader(std::span<const uint8_t> file) {
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
   std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!f) throw FrameworkError(Utf8ToCp932("ﾌｧｲﾙ ") + Utf8ToCp932(path) + Utf8ToCp932(" は開けません"));
+  if (!f) throw FrameworkError(Format(Tr("File %s cannot be opened"), Utf8ToCp932(path)));
   std::vector<uint8_t> bytes;
   uint8_t chunk[65536];
   size_t n;
   while ((n = std::fread(chunk, 1, sizeof chunk, f.get())) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
-  if (std::ferror(f.get())) throw FrameworkError(Utf8ToCp932("ﾌｧｲﾙ ") + Utf8ToCp932(path) + Utf8ToCp932(" は開けません"));
+  if (std::ferror(f.get())) throw FrameworkError(Format(Tr("File %s cannot be opened"), Utf8ToCp932(path)));
   return bytes;
 }
 

@@ -38,8 +38,11 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path);
 bool PlausibleBitmap(std::span<const uint8_t> file);
 
 // Decodes a BMP in any depth the framework's reader takes; anything else
-// raises "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です".
+// raises NotABitmap's error.
 Picture DecodeBitmap(std::span<const uint8_t> file);
+
+// The framework's "not a valid bitmap" error, in the player's language.
+[[noreturn]] void NotABitmap();
 
 // Copies the top-left width x height of the picture to (0, 0) of the surface,
 // one to one, converted to its layout; cut at the picture's and the surface's

@@ -3,16 +3,8 @@
 #include <memory>
 
 #include "platform/bitmap/bitmap_file.h"
-#include "platform/framework_error.h"
-#include "platform/text_codec.h"
 
 namespace platform {
-
-namespace {
-
-[[noreturn]] void NotABitmap() { throw FrameworkError(Utf8ToCp932("ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です")); }
-
-}  // namespace
 
 Picture DecodeBitmap(std::span<const uint8_t> file) {
   if (!PlausibleBitmap(file)) NotABitmap();

@@ -2,6 +2,7 @@
 
 #include "platform/draw/surface.h"
 #include "platform/error_box/error_icon.h"
+#include "platform/language/lettering.h"
 #include "platform/text_codec.h"
 
 namespace platform {
@@ -31,6 +32,7 @@ void Present(WindowService& windows, VideoService& video, WindowId id, const Err
 std::unique_ptr<Font> ErrorBoxFont(int32_t scale) {
   LogFont font;
   font.lfHeight = 12 * scale;
+  font.lfWidth = ProportionalHalfWidth(font.lfHeight);
   font.lfWeight = 400;
   font.lfCharSet = 128;
   font.lfPitchAndFamily = 2;

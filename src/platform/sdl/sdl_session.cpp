@@ -39,6 +39,9 @@ SdlSession::SdlSession() {
   }
   // SDL's X11 driver put its own in front; errors reach this one again.
   if (driver != nullptr && std::strcmp(driver, "x11") == 0) KeepXErrorsNonFatal();
+  // SDL starts with text input on, which sets up the input method for every
+  // window and adds a text event to each key; the game reads keys only.
+  SDL_StopTextInput();
 }
 
 SdlSession::~SdlSession() { SDL_Quit(); }

@@ -1,12 +1,8 @@
 #include "platform/bitmap/bitmap_file.h"
-#include "platform/framework_error.h"
-#include "platform/text_codec.h"
 
 namespace platform {
 
 namespace {
-
-[[noreturn]] void NotABitmap() { throw FrameworkError(Utf8ToCp932("ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です")); }
 
 uint32_t U32(std::span<const uint8_t> b, size_t at) {
   return static_cast<uint32_t>(b[at]) | static_cast<uint32_t>(b[at + 1]) << 8 | static_cast<uint32_t>(b[at + 2]) << 16 |

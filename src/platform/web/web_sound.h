@@ -15,6 +15,8 @@ class WebSound : public SoundService {
  public:
   WebSound();
   void PlayAsync(const std::string& path) override;
+  // The page suspends the audio context itself once a click has ended.
+  void Settle() override {}
 
  private:
   std::set<std::string> decoded_;  // handed to the page to decode
