@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Cuts the two IPA faces down to the characters the game can write: every
-character in the source's string literals, printable ASCII (numbers, paths)
+character in the source's string literals and the catalogs' translations, printable ASCII (numbers, paths)
 and the half-width katakana of the framework's messages.
 
     cut_faces.py SOURCE-FOLDER FONT-FOLDER OUT-FOLDER
@@ -17,6 +17,8 @@ for path in sorted(source.rglob("*")):
     if path.suffix in (".cpp", ".h"):
         for literal in re.findall(r'"((?:[^"\\\n]|\\.)*)"', path.read_text(encoding="utf-8")):
             chars.update(literal)
+for path in sorted((source.parent / "po").glob("*.po")):
+    chars.update("".join(re.findall(r'"((?:[^"\\\n]|\\.)*)"', path.read_text(encoding="utf-8"))))
 text = "".join(sorted(chars))
 out.mkdir(parents=True, exist_ok=True)
 for name in ("ipag.ttf", "ipagp.ttf"):

@@ -1,7 +1,7 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { after, before, test } from 'node:test';
-import { browse, serve } from './page.mjs';
+import { browse, headlessFrame, serve } from './page.mjs';
 import { playScript } from './script.mjs';
 
 let server;
@@ -60,3 +60,22 @@ for (const [name, script] of Object.entries(scripts)) {
     }
   });
 }
+
+// A browser that puts English first gets the English game: its words, its
+// sheets, and the same frames as the headless game in English.
+test('in English, the title and the menu equal the English headless frames', async () => {
+  const english = await browse({ language: 'en' });
+  try {
+    for (const name of ['title', 'menu']) {
+      const differing = await playScript(english, english.page, server.url,
+                                         readme(name).replace(/^(shot|dialogshot) .*$/m, '$1 OUT'));
+      assert.ok(differing.length > 0, name);
+      assert.deepEqual(differing, differing.map(() => 0), name);
+    }
+    // And those frames are not the Japanese ones.
+    const title = readme('title').replace(/^shot .*$/m, 'shot OUT');
+    assert.notDeepEqual(headlessFrame(title, {}, 'en').data, headlessFrame(title, {}, 'ja').data);
+  } finally {
+    await english.close();
+  }
+});

@@ -36,20 +36,21 @@ export async function serve() {
 }
 
 // Chromium as this machine runs it headless, on a profile of its own.
-export async function browse({ scale = 1, viewport = { width: 1024, height: 768 }, touch = false } = {}) {
+// The browser speaks `language` (ja, as the original game, or en) first.
+export async function browse({ scale = 1, viewport = { width: 1024, height: 768 }, touch = false, language = 'ja' } = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lumora-profile-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: '/usr/bin/chromium',
     headless: true,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
            '--disable-component-update', '--disable-sync'],
-    viewport, deviceScaleFactor: scale, hasTouch: touch,
+    viewport, deviceScaleFactor: scale, hasTouch: touch, locale: language === 'ja' ? 'ja-JP' : 'en-US',
   });
   const page = context.pages()[0] || await context.newPage();
   const errors = [];
   page.on('pageerror', (e) => errors.push(e.message));
   return {
-    context, page, errors, scale,
+    context, page, errors, scale, language,
     close: async () => {
       await context.close();
       fs.rmSync(profile, { recursive: true, force: true });
@@ -98,24 +99,24 @@ export async function canvasPixels(page, id) {
 
 // Plays a script into the headless game, in a game folder of its own with
 // the build's first-run state files (or the `data` given, by file name), and
-// reads back what it wrote to OUT.
-export function headlessRun(script, data = {}) {
+// reads back what it wrote to OUT; in `language`, whatever this machine's locale.
+export function headlessRun(script, data = {}, language = 'ja') {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'lumora-headless-'));
   try {
-    for (const sub of ['IMAGE', 'WAVE', 'DATA']) fs.cpSync(path.join(pageDir, sub), path.join(folder, sub), { recursive: true });
+    for (const sub of ['IMAGE', 'WAVE', 'DATA', 'locale']) fs.cpSync(path.join(pageDir, sub), path.join(folder, sub), { recursive: true });
     for (const [name, text] of Object.entries(data)) fs.writeFileSync(path.join(folder, 'DATA', name), text);
     const out = path.join(folder, 'out');
     fs.writeFileSync(path.join(folder, 'script.txt'), script.replaceAll('OUT', out));
     execFileSync(path.join(nativeBuild, 'tools/script_runner'), [folder, path.join(folder, 'script.txt')],
-                 { stdio: ['ignore', 'ignore', 'pipe'] });
+                 { stdio: ['ignore', 'ignore', 'pipe'], env: { PATH: process.env.PATH, LANG: 'C.UTF-8', LANGUAGE: language } });
     return fs.readFileSync(out);
   } finally {
     fs.rmSync(folder, { recursive: true, force: true });
   }
 }
 
-export function headlessFrame(script, data = {}) {
-  const png = PNG.sync.read(headlessRun(script, data));
+export function headlessFrame(script, data = {}, language = 'ja') {
+  const png = PNG.sync.read(headlessRun(script, data, language));
   return { width: png.width, height: png.height, data: png.data };
 }
 

@@ -47,7 +47,7 @@ export async function playScript(browser, page, url, script) {
       // Events still queued are taken when the game next wakes, as the
       // headless runner takes them before its shot, without a frame.
       const w = step == 'shot' ? await gameWindow() : dialog;
-      const expected = enlarged(headlessFrame(shots[results.length]), scale);
+      const expected = enlarged(headlessFrame(shots[results.length], {}, browser.language), scale);
       const pixels = await canvasPixels(page, w.id);
       results.push(differingPixels(pixels, w.width, w.height, expected));
     }
