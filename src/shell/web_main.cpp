@@ -7,9 +7,9 @@
 #include "shell/command_line.h"
 #include "shell/program.h"
 
-// The page passes `--lang` from the browser's languages. A page cannot close
-// itself: when the game quits, having saved, the start dialog comes back as at
-// a fresh start.
+// The browser edition's entry; the page passes `--lang` from the browser's
+// languages. A page cannot close itself: when the game quits, having saved,
+// the start dialog comes back as at a fresh start.
 int main(int argc, char** argv) {
   const shell::CommandLine line = shell::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   platform::UseLanguage(platform::ChooseLanguage(platform::ProcessEnvironment, line.language),
