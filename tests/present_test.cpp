@@ -6,8 +6,8 @@
 
 #include "platform/draw/surface.h"
 #include "platform/headless/headless_video.h"
-#include "platform/sdl/frame_damage.h"
-#include "platform/sdl/fullscreen_fit.h"
+#include "platform/present/frame_damage.h"
+#include "platform/present/fullscreen_fit.h"
 #include "platform/sdl/present_path.h"
 #include "platform/sdl/scaled_copy.h"
 
@@ -15,9 +15,9 @@ using platform::PixelFormat;
 using platform::Rect;
 using platform::Size;
 using platform::Surface;
-using platform::sdl::Damage;
-using platform::sdl::ShownFrame;
-using platform::sdl::TakeDamage;
+using platform::Damage;
+using platform::ShownFrame;
+using platform::TakeDamage;
 
 namespace {
 
@@ -178,7 +178,7 @@ struct Screen {
 }  // namespace
 
 TEST(ScaledCopy, EachFramePixelBecomesAWholeSquareWhereTheFitPlacesIt) {
-  using platform::sdl::FitWholeScale;
+  using platform::FitWholeScale;
   using platform::sdl::PutScaled;
   const std::vector<uint32_t> table = MarkingTable();
   const Surface frame = Picture(64, 48);
@@ -195,21 +195,21 @@ TEST(ScaledCopy, EachFramePixelBecomesAWholeSquareWhereTheFitPlacesIt) {
   // Scaled by three on a screen with borders, from an area whose first
   // pixel is odd: every screen pixel shows the frame pixel under it.
   const Size big{3 * 64 + 10, 3 * 48 + 7};
-  const platform::sdl::FullScreenFit fit = FitWholeScale({64, 48}, big);
+  const platform::FullScreenFit fit = FitWholeScale({64, 48}, big);
   ASSERT_EQ(fit.scale, 3);
   Screen full(big);
   const Rect scaled = PutScaled(table, frame, all, area, fit, full.View());
   EXPECT_EQ(scaled, (Rect{fit.placed.left + 15, fit.placed.top + 21, fit.placed.left + 27, fit.placed.top + 30}));
   for (int32_t y = scaled.top; y < scaled.bottom; ++y)
     for (int32_t x = scaled.left; x < scaled.right; ++x) {
-      const platform::Point p = platform::sdl::ScreenToPicture(fit, {x, y});
+      const platform::Point p = platform::ScreenToPicture(fit, {x, y});
       ASSERT_EQ(full.At(x, y), 0xAB000000u + frame.Pixel(p.x, p.y)) << x << "," << y;
     }
   EXPECT_EQ(full.CountWritten(scaled), 0);
 }
 
 TEST(ScaledCopy, NothingIsWrittenOutsideTheScreenNorReadOutsideTheFrame) {
-  using platform::sdl::FitWholeScale;
+  using platform::FitWholeScale;
   using platform::sdl::PutScaled;
   const std::vector<uint32_t> table = MarkingTable();
   const Surface frame = Picture(64, 48);
@@ -217,7 +217,7 @@ TEST(ScaledCopy, NothingIsWrittenOutsideTheScreenNorReadOutsideTheFrame) {
 
   // A screen smaller than the frame crops it evenly on both sides.
   Screen small({50, 40});
-  const platform::sdl::FullScreenFit fit = FitWholeScale({64, 48}, small.size);
+  const platform::FullScreenFit fit = FitWholeScale({64, 48}, small.size);
   EXPECT_EQ(PutScaled(table, frame, all, all, fit, small.View()), (Rect{0, 0, 50, 40}));
   EXPECT_EQ(small.At(0, 0), 0xAB000000u + frame.Pixel(7, 4));
   EXPECT_EQ(small.At(49, 39), 0xAB000000u + frame.Pixel(56, 43));

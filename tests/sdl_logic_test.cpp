@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "platform/events.h"
-#include "platform/sdl/fullscreen_fit.h"
+#include "platform/present/fullscreen_fit.h"
 #include "platform/sdl/key_map.h"
-#include "platform/sdl/rgb565.h"
+#include "platform/present/rgb565.h"
 
 using platform::Point;
 using platform::Rect;
 using platform::Size;
-using platform::sdl::FitWholeScale;
-using platform::sdl::FullScreenFit;
-using platform::sdl::ScreenToPicture;
+using platform::FitWholeScale;
+using platform::FullScreenFit;
+using platform::ScreenToPicture;
 
 namespace {
 constexpr Size kFrame{640, 480};
@@ -80,13 +80,13 @@ TEST(KeyMap, GameKeysLettersAndDigitsBecomeVirtualKeys) {
 }
 
 TEST(Expand565, EndsStayPureAndEveryLevelRises) {
-  EXPECT_EQ(platform::sdl::Expand565(0x0000), (platform::Rgb{0, 0, 0}));
-  EXPECT_EQ(platform::sdl::Expand565(0xFFFF), (platform::Rgb{255, 255, 255}));
-  EXPECT_EQ(platform::sdl::Expand565(0xF800), (platform::Rgb{255, 0, 0}));
-  EXPECT_EQ(platform::sdl::Expand565(0x07E0), (platform::Rgb{0, 255, 0}));
-  EXPECT_EQ(platform::sdl::Expand565(0x001F), (platform::Rgb{0, 0, 255}));
+  EXPECT_EQ(platform::Expand565(0x0000), (platform::Rgb{0, 0, 0}));
+  EXPECT_EQ(platform::Expand565(0xFFFF), (platform::Rgb{255, 255, 255}));
+  EXPECT_EQ(platform::Expand565(0xF800), (platform::Rgb{255, 0, 0}));
+  EXPECT_EQ(platform::Expand565(0x07E0), (platform::Rgb{0, 255, 0}));
+  EXPECT_EQ(platform::Expand565(0x001F), (platform::Rgb{0, 0, 255}));
   for (uint16_t g = 1; g < 64; ++g) {
-    EXPECT_GT(platform::sdl::Expand565(static_cast<uint16_t>(g << 5)).g,
-              platform::sdl::Expand565(static_cast<uint16_t>((g - 1) << 5)).g);
+    EXPECT_GT(platform::Expand565(static_cast<uint16_t>(g << 5)).g,
+              platform::Expand565(static_cast<uint16_t>((g - 1) << 5)).g);
   }
 }

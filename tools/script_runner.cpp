@@ -6,7 +6,7 @@
 #include "platform/error_box/modal_box.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/language/translation.h"
-#include "platform/sdl/rgb565.h"
+#include "platform/present/rgb565.h"
 #include "platform/text_codec.h"
 #include "png_file.h"
 #include "script.h"
@@ -28,7 +28,7 @@ bool Write565(int32_t width, int32_t height, PixelAt pixelAt, const std::string&
   std::vector<uint8_t> rgb(static_cast<size_t>(width) * height * 3);
   for (int32_t y = 0; y < height; ++y)
     for (int32_t x = 0; x < width; ++x) {
-      const platform::Rgb c = platform::sdl::Expand565(pixelAt(x, y));
+      const platform::Rgb c = platform::Expand565(pixelAt(x, y));
       uint8_t* out = rgb.data() + (static_cast<size_t>(y) * width + x) * 3;
       out[0] = c.r;
       out[1] = c.g;

@@ -11,7 +11,7 @@
 
 #include "platform/draw/surface.h"
 #include "platform/events.h"
-#include "platform/sdl/rgb565.h"
+#include "platform/present/rgb565.h"
 #include "platform/sdl/sdl_backend.h"
 
 namespace {
@@ -183,7 +183,7 @@ int main() {
     for (int32_t y = 0; y < kHeight; ++y) {
       for (int32_t x = 0; x < kWidth; ++x) frame.SetPixel(x, y, TestPixel(x, y));
     }
-    const auto expect = [](int32_t x, int32_t y) { return platform::sdl::Expand565(TestPixel(x, y)); };
+    const auto expect = [](int32_t x, int32_t y) { return platform::Expand565(TestPixel(x, y)); };
 
     const platform::WindowId id =
         backend.windows.Create({"frame check", kWindowAt.x, kWindowAt.y, kWidth, kHeight, true});
@@ -206,13 +206,13 @@ int main() {
     backend.video.SetFullScreen(id, true);
     Pump(backend, 300);
     const Size screen = backend.windows.ScreenSize();
-    const platform::sdl::FullScreenFit fit = platform::sdl::FitWholeScale({kWidth, kHeight}, screen);
+    const platform::FullScreenFit fit = platform::FitWholeScale({kWidth, kHeight}, screen);
     const auto full = [&](const Screenshot& shot) {
       const Rect whole{0, 0, screen.width, screen.height};
       return Mismatches(
           shot, whole,
           [&](int32_t x, int32_t y) {
-            const Point p = platform::sdl::ScreenToPicture(fit, {x, y});
+            const Point p = platform::ScreenToPicture(fit, {x, y});
             if (p.x < 0 || p.y < 0 || p.x >= kWidth || p.y >= kHeight) return Rgb{};
             return expect(p.x, p.y);
           },

@@ -3,7 +3,7 @@
 #include <SDL.h>
 
 #include "platform/draw/surface.h"
-#include "platform/sdl/rgb565.h"
+#include "platform/present/rgb565.h"
 
 namespace platform::sdl {
 

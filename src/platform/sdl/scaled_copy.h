@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/geometry.h"
-#include "platform/sdl/fullscreen_fit.h"
+#include "platform/present/fullscreen_fit.h"
 
 namespace platform {
 class Surface;

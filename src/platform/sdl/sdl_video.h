@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/sdl/frame_damage.h"
-#include "platform/sdl/fullscreen_fit.h"
+#include "platform/present/frame_damage.h"
+#include "platform/present/fullscreen_fit.h"
 #include "platform/sdl/present_path.h"
 #include "platform/sdl/sdl_windows.h"
 #include "platform/video.h"

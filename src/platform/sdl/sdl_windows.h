@@ -4,7 +4,7 @@
 #include <map>
 #include <optional>
 
-#include "platform/sdl/fullscreen_fit.h"
+#include "platform/present/fullscreen_fit.h"
 #include "platform/window.h"
 #include "platform/window_placement.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/draw/clip.h"
-#include "platform/sdl/rgb565.h"
+#include "platform/present/rgb565.h"
 #include "platform/web/web_windows.h"
 
 // Full screen the canvas takes the whole screen, in device pixels; the size
@@ -73,7 +73,7 @@ void WebVideo::SetFullScreen(WindowId window, bool on) {
 Point WebVideo::ToPicture(WindowId window, Point canvas) const {
   const auto it = targets_.find(window);
   if (it == targets_.end() || !it->second.fullScreen) return canvas;
-  return sdl::ScreenToPicture(it->second.fit, canvas);
+  return ScreenToPicture(it->second.fit, canvas);
 }
 
 DrawResult WebVideo::ShowFrame(WindowId window, const Surface& frame, const Rect& source, const Rect&) {
@@ -81,13 +81,13 @@ DrawResult WebVideo::ShowFrame(WindowId window, const Surface& frame, const Rect
   if (s.Width() <= 0 || s.Height() <= 0 || !windows_.Exists(window)) return DrawResult::Failed;
   Target& target = targets_[window];
   if (page_take_cleared(window) != 0) target.shown.whole = true;
-  const sdl::Damage damage = sdl::TakeDamage(target.shown, frame, s);
+  const Damage damage = TakeDamage(target.shown, frame, s);
   if (damage.rect.Width() <= 0 || damage.rect.Height() <= 0) return DrawResult::Ok;
   // Windowed, a window larger than its picture by a whole factor shows it
   // enlarged from the corner; full screen, at the fit's place.
   const Size picture{s.Width(), s.Height()};
-  const sdl::FullScreenFit fit = target.fullScreen ? sdl::FitWholeScale(picture, target.screen)
-                                                   : sdl::FitFromCorner(picture, windows_.ClientSize(window));
+  const FullScreenFit fit = target.fullScreen ? FitWholeScale(picture, target.screen)
+                                                   : FitFromCorner(picture, windows_.ClientSize(window));
   if (target.fullScreen && fit != target.fit) {
     target.fit = fit;
     const Point at = windows_.Position(window);
@@ -102,7 +102,7 @@ DrawResult WebVideo::ShowFrame(WindowId window, const Surface& frame, const Rect
     const uint16_t* in = frame.Row(d.top + y) + d.left;
     uint32_t* out = rgba_.data() + static_cast<size_t>(y) * k * width;
     for (int32_t x = 0; x < d.Width(); ++x) {
-      const Rgb c = sdl::Expand565(in[x]);
+      const Rgb c = Expand565(in[x]);
       const uint32_t pixel = 0xFF000000u | static_cast<uint32_t>(c.b) << 16 | static_cast<uint32_t>(c.g) << 8 | c.r;
       for (int32_t i = 0; i < k; ++i) out[x * k + i] = pixel;
     }

@@ -4,8 +4,8 @@
 #include <map>
 #include <vector>
 
-#include "platform/sdl/frame_damage.h"
-#include "platform/sdl/fullscreen_fit.h"
+#include "platform/present/frame_damage.h"
+#include "platform/present/fullscreen_fit.h"
 #include "platform/video.h"
 
 namespace platform::web {
@@ -34,8 +34,8 @@ class WebVideo : public VideoService {
 
  private:
   struct Target {
-    sdl::ShownFrame shown;
-    sdl::FullScreenFit fit;  // full screen, once a frame was shown
+    ShownFrame shown;
+    FullScreenFit fit;  // full screen, once a frame was shown
     Size screen;              // the full-screen canvas
     bool fullScreen = false;
   };

@@ -2,7 +2,7 @@
 
 #include "platform/geometry.h"
 
-namespace platform::sdl {
+namespace platform {
 
 // Where a picture lands when it fills a screen: a whole scale, so every
 // picture pixel stays a sharp square, and centred, with black around it.
@@ -24,4 +24,4 @@ FullScreenFit FitFromCorner(Size picture, Size window);
 // map outside the picture, as a pointer beside a window does.
 Point ScreenToPicture(const FullScreenFit& fit, Point screen);
 
-}  // namespace platform::sdl
+}  // namespace platform

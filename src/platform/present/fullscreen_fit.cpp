@@ -1,8 +1,8 @@
-#include "platform/sdl/fullscreen_fit.h"
+#include "platform/present/fullscreen_fit.h"
 
 #include <algorithm>
 
-namespace platform::sdl {
+namespace platform {
 
 namespace {
 // Rounds towards minus infinity, so the border left of the picture is not
@@ -33,4 +33,4 @@ Point ScreenToPicture(const FullScreenFit& fit, Point screen) {
   return {FloorDiv(screen.x - fit.placed.left, fit.scale), FloorDiv(screen.y - fit.placed.top, fit.scale)};
 }
 
-}  // namespace platform::sdl
+}  // namespace platform

@@ -4,7 +4,7 @@
 
 #include "platform/draw/color.h"
 
-namespace platform::sdl {
+namespace platform {
 
 // A 565 pixel widened to 8 bits a channel by repeating its top bits into the
 // low ones, so full white stays 0xFFFFFF. SDL's own converter, used by the
@@ -17,4 +17,4 @@ constexpr Rgb Expand565(uint16_t pixel) {
           static_cast<uint8_t>((b << 3) | (b >> 2))};
 }
 
-}  // namespace platform::sdl
+}  // namespace platform

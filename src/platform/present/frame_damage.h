@@ -3,7 +3,7 @@
 #include "platform/draw/surface.h"
 #include "platform/geometry.h"
 
-namespace platform::sdl {
+namespace platform {
 
 // A copy of what a window shows, to tell what the next frame changes.
 struct ShownFrame {
@@ -26,4 +26,4 @@ struct Damage {
 // frame's pixels.
 Damage TakeDamage(ShownFrame& shown, const Surface& frame, const Rect& source);
 
-}  // namespace platform::sdl
+}  // namespace platform

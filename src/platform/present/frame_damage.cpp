@@ -1,9 +1,9 @@
-#include "platform/sdl/frame_damage.h"
+#include "platform/present/frame_damage.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace platform::sdl {
+namespace platform {
 
 namespace {
 
@@ -48,4 +48,4 @@ Damage TakeDamage(ShownFrame& shown, const Surface& frame, const Rect& source) {
   return {changed, false};
 }
 
-}  // namespace platform::sdl
+}  // namespace platform
