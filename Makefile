@@ -71,16 +71,17 @@ sanitize: deps
 	  ctest --test-dir build-sanitize --output-on-failure -j $(JOBS)
 
 # The present benchmark needs a display; without one it gets its own X server.
-# Then the whole game, $(BUILD)/lumora, on an X server of its own beside its peer.
+# Then the whole game, $(BUILD)/lumora, on an X server of its own beside its peer,
+# and last the page in headless Chromium, beside the whole game's table.
 bench: configure
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DLUMORA_BENCH=ON >/dev/null
 	@cmake --build build-bench -j $(JOBS) --target lumora_bench sdl_peer
 	@cmake --build $(BUILD) -j $(JOBS) --target lumora art
 	if [ -n "$${DISPLAY:-}" ]; then build-bench/lumora_bench; \
 	else xvfb-run -a -s "-screen 0 1280x1024x24" build-bench/lumora_bench; fi
-	bench/whole_program.sh $(BUILD) build-bench/sdl_peer
+	bash -o pipefail -c 'bench/whole_program.sh $(BUILD) build-bench/sdl_peer | tee build-bench/whole_program.txt'
 	$(MAKE) --no-print-directory web node_modules/.package-lock.json
-	node bench/web_bench.mjs $(WEB)
+	node bench/web_bench.mjs $(WEB) build-bench/whole_program.txt
 
 # The sheet reader, then the state files' reading, each for FUZZ_SECONDS and
 # growing a corpus of its own in build-fuzz/. The second starts the game,

@@ -1,15 +1,20 @@
 // The page's costs: its transfer, gzip; the time from load to the start
 // dialog in headless Chromium; the browser's share of a core (its renderer
-// and GPU processes) on the title and in play; the game's work a frame in
-// WebAssembly.
+// and GPU processes) on the dialog, the title and in play, each beside a bare
+// page given the same input and changing a canvas as often, and beside the
+// native game's share from bench/whole_program.sh when its table is given;
+// the game's work a turn in WebAssembly.
+// Arguments: the page's folder, and optionally whole_program.sh's table.
 import fs from 'node:fs';
 import path from 'node:path';
 import zlib from 'node:zlib';
 import { browse, clickAt, serve, windowOfSize } from '../tests/web/page.mjs';
 
 const pageDir = path.resolve(process.argv[2] || 'build-web');
+const nativeTable = process.argv[3];
 const ticksPerSecond = 100;
 const stretchMs = 10000;
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
 function* pageFiles(dir) {
   for (const entry of fs.readdirSync(dir, { withFileTypes: true })) {
@@ -20,14 +25,20 @@ function* pageFiles(dir) {
   }
 }
 
+// What a player's browser fetches: the page, the game, the faces, and one
+// language's sheets (and the Japanese catalog); the larger of the two visits.
 let raw = 0;
-let gzip = 0;
+const visit = { ja: 0, en: 0 };
 for (const file of pageFiles(pageDir)) {
   const bytes = fs.readFileSync(file);
+  const packed = zlib.gzipSync(bytes, { level: 9 }).length;
   raw += bytes.length;
-  gzip += zlib.gzipSync(bytes, { level: 9 }).length;
+  const name = path.relative(pageDir, file);
+  if (!name.startsWith('IMAGE/en/')) visit.ja += packed;
+  if (!/^IMAGE\/[^/]+$/.test(name) && !name.startsWith('locale/')) visit.en += packed;
 }
-console.log(`page transfer: ${(gzip / 1e6).toFixed(2)} MB gzip (${(raw / 1e6).toFixed(2)} MB as stored)`);
+console.log(`page transfer: ${(Math.max(visit.ja, visit.en) / 1e6).toFixed(2)} MB gzip for a visit ` +
+            `(ja ${(visit.ja / 1e6).toFixed(2)}, en ${(visit.en / 1e6).toFixed(2)}; the folder ${(raw / 1e6).toFixed(2)} MB as stored)`);
 
 // The browser's processes: every descendant of this one whose command line
 // names a renderer or the GPU process.
@@ -48,61 +59,122 @@ function browserProcesses() {
   });
 }
 
+// CPU ticks of each process, by pid.
 function cpuTicks(pids) {
-  let sum = 0;
+  const ticks = new Map();
   for (const pid of pids) {
     try {
       const stat = fs.readFileSync(`/proc/${pid}/stat`, 'utf8');
       const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
-      sum += Number(fields[11]) + Number(fields[12]);
+      ticks.set(pid, Number(fields[11]) + Number(fields[12]));
     } catch {}
   }
-  return sum;
+  return ticks;
 }
 
-async function share(page, label, during = async () => {}) {
-  const pids = browserProcesses();
-  const before = cpuTicks(pids);
-  await page.evaluate(() => { Module.lumoraPage.workMs = 0; Module.lumoraPage.workTurns = 0; });
+// The share of a core over one stretch while `drive` runs, with the game's
+// turns and canvas changes in it when the page is the game's.
+async function share(page, drive = async () => {}) {
+  const before = cpuTicks(browserProcesses());
+  const counters = () => page.evaluate(() => {
+    const p = window.Module && Module.lumoraPage;
+    return p ? [p.workMs || 0, p.workTurns || 0, p.puts || 0] : [0, 0, window.puts || 0];
+  });
+  const [ms0, turns0, puts0] = await counters();
   const start = Date.now();
-  await during(start + stretchMs);
+  await drive(start + stretchMs);
   const left = start + stretchMs - Date.now();
-  if (left > 0) await new Promise((r) => setTimeout(r, left));
+  if (left > 0) await sleep(left);
   const seconds = (Date.now() - start) / 1000;
-  const used = (cpuTicks(pids) - before) / ticksPerSecond;
-  const work = await page.evaluate(() => [Module.lumoraPage.workMs, Module.lumoraPage.workTurns]);
-  console.log(`${label}: browser ${(100 * used / seconds).toFixed(1)}% of a core; ` +
-              `${work[1]} turns in ${seconds.toFixed(1)} s, ${(1000 * work[0] / work[1]).toFixed(0)} µs of game work a turn`);
+  // A process that ends within the stretch takes its ticks with it; one that
+  // starts counts whole.
+  let used = 0;
+  for (const [pid, ticks] of cpuTicks(browserProcesses())) used += (ticks - (before.get(pid) || 0)) / ticksPerSecond;
+  const [ms1, turns1, puts1] = await counters();
+  return { percent: 100 * used / seconds, turns: turns1 - turns0, workUs: 1000 * (ms1 - ms0) / Math.max(1, turns1 - turns0),
+           putsPerSecond: (puts1 - puts0) / seconds };
+}
+
+// The pointer over the board, cell to cell, twenty moves a second.
+function pointerMoving(page, game) {
+  return async (end) => {
+    for (let i = 0; Date.now() < end; i++) {
+      await page.mouse.move(game.x + 140 + (i * 7) % 380, game.y + 60 + (i * 13) % 380);
+      await sleep(50);
+    }
+  };
 }
 
 const server = await serve();
-const browser = await browse();
-const { page } = browser;
+let browser = await browse();
+let { page } = browser;
+const rows = [];
 try {
   const start = Date.now();
   await page.goto(server.url);
   const dialog = await windowOfSize(page, 390, 283);
   console.log(`load to dialog: ${Date.now() - start} ms`);
   // The browser compiles the game's code again, optimised, in the seconds
-  // after the load; the shares are of the game running after that.
-  await new Promise((r) => setTimeout(r, 6000));
-  await share(page, 'start dialog');
+  // after the load and again when the game first runs new code; each stretch
+  // is measured after a warm-up, and the title's first seconds on their own.
+  await sleep(6000);
+  rows.push({ name: 'start dialog', ...(await share(page)) });
   await clickAt(page, dialog, 100, 255);
   const game = await windowOfSize(page, 640, 480);
-  await share(page, 'title');
+  const firstTitle = await share(page);
+  await sleep(10000);
+  rows.push({ name: 'title', ...(await share(page)) });
   // 20 x 20: three steps right from 6x6, then the start button.
   for (let i = 0; i < 3; i++) await page.keyboard.press('ArrowRight');
   await page.keyboard.press('Enter');
-  await share(page, '20 x 20, pointer moving', async (end) => {
-    for (let i = 0; Date.now() < end; i++) {
-      await page.mouse.move(game.x + 140 + (i * 7) % 380, game.y + 60 + (i * 13) % 380);
-      await new Promise((r) => setTimeout(r, 50));
-    }
-  });
+  await sleep(3000);
+  const moving = pointerMoving(page, game);
+  await moving(Date.now() + 3000);
+  rows.push({ name: '20 x 20, pointer moving', moves: true, ...(await share(page, moving)) });
+  await page.mouse.move(game.x + 300, game.y + 300);
   await page.keyboard.down('h');
-  await share(page, '20 x 20, hints held');
+  await sleep(3000);
+  rows.push({ name: '20 x 20, hints held', ...(await share(page)) });
   await page.keyboard.up('h');
+  console.log(`title, its first 10 s, while the browser optimises the code it runs anew: ${firstTitle.percent.toFixed(1)}% of a core`);
+
+  // The floor: a bare page in the same browser with the game's canvas,
+  // changed as often as the game changed it, given the same pointer moves.
+  await browser.close();
+  browser = await browse();
+  page = browser.page;
+  await sleep(6000);
+  for (const row of rows) {
+    await page.goto('data:text/html,' + encodeURIComponent(`<body style="margin:0;background:#2b3a4a"><canvas id=c width=640 height=480
+      style="position:absolute;left:192px;top:144px"></canvas><script>
+      const canvas = document.getElementById('c');
+      const context = canvas.getContext('2d', { alpha: false });
+      const patch = new ImageData(12, 12);
+      window.puts = 0;
+      if (${row.putsPerSecond} > 0) setInterval(() => {
+        ++window.puts;
+        patch.data.fill(window.puts * 40 % 256);
+        context.putImageData(patch, window.puts * 37 % 620, window.puts * 53 % 460);
+      }, ${Math.round(1000 / Math.max(row.putsPerSecond, 0.001))});
+      </script></body>`));
+    const drive = row.moves ? pointerMoving(page, { x: 192, y: 144 }) : async () => {};
+    await drive(Date.now() + 3000);
+    row.bare = await share(page, drive);
+  }
 } finally {
   await browser.close();
   server.close();
 }
+
+// The native game's line of the same stretch: "| name | game% | X% |".
+const native = new Map();
+if (nativeTable && fs.existsSync(nativeTable))
+  for (const line of fs.readFileSync(nativeTable, 'utf8').split('\n')) {
+    const cells = line.split('|').map((c) => c.trim());
+    if (cells.length >= 4 && /%$/.test(cells[2])) native.set(cells[1], `${cells[2]} (X server ${cells[3]})`);
+  }
+console.log(`\n| stretch (${stretchMs / 1000} s)            | page   | bare page, same input and changes | canvas changes/s | game work a turn | native game |`);
+console.log('|---------------------------|--------|-----------------------------------|------------------|------------------|-------------|');
+for (const r of rows)
+  console.log(`| ${r.name.padEnd(25)} | ${(r.percent.toFixed(1) + '%').padStart(6)} | ${(r.bare.percent.toFixed(1) + '%').padStart(33)} |` +
+              ` ${r.putsPerSecond.toFixed(1).padStart(16)} | ${(r.workUs.toFixed(0) + ' µs').padStart(16)} | ${native.get(r.name) || ''} |`);

@@ -84,6 +84,21 @@ TEST(FrameDamage, AfterAnExposeAResizeOrAModeSwitchTheWholeFrameIsShownAgain) {
   ExpectDamage(TakeDamage(shown, layout555, layout555.Bounds()), {}, false);
 }
 
+// Rows are compared in blocks of 32 bytes: a change in any pixel of a part
+// that starts off the word and ends in a short tail is still found.
+TEST(FrameDamage, AChangeInAnyColumnOfAnOddPartIsFound) {
+  Surface frame = Picture(41, 4);
+  const Rect part{3, 0, 40, 4};
+  for (int32_t x = part.left; x < part.right; ++x) {
+    ShownFrame shown;
+    TakeDamage(shown, frame, part);
+    const uint16_t was = frame.Pixel(x, 2);
+    frame.SetPixel(x, 2, static_cast<uint16_t>(was ^ 0x0100));
+    ExpectDamage(TakeDamage(shown, frame, part), {x, 2, x + 1, 3}, false);
+    frame.SetPixel(x, 2, was);
+  }
+}
+
 // The headless screen writes only the rows that changed, yet holds each frame
 // whole: after a change of a few pixels, of size, or of the part shown.
 TEST(HeadlessScreen, HoldsEachFrameShownWholeWhateverChanged) {
