@@ -81,7 +81,7 @@ play() {
     sleep 0.1
   done
   cd "$work"
-  ./lumora 2>lumora.err &
+  ./lumora --lang ja 2>lumora.err &
   game=$!
   local dialog gamewin
   dialog=$(find_window " Lumora$") || { cat lumora.err; echo "no dialog appeared"; kill "$game" "$wm"; return 1; }

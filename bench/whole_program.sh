@@ -77,7 +77,8 @@ hints_held() {
 peak_memory() { awk '/VmHWM/ {printf "%.1f MB", $2 / 1024}' "/proc/$1/status"; }
 
 cd "$work"
-./lumora 2>lumora.err &
+# In Japanese, as the original and the tests, whatever the machine's locale.
+./lumora --lang ja 2>lumora.err &
 game=$!
 pids+=("$game")
 dialog=$(find_window " Lumora$") || { cat lumora.err; echo "no dialog appeared"; exit 1; }

@@ -18,21 +18,25 @@ export const seedMs = 1_700_000_000_000;
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
 
 // A static server of the page's folder, as any host would serve it.
+// Each answer is kept in `answers` as "status path".
 export async function serve() {
+  const answers = [];
   const server = http.createServer((req, res) => {
     const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
     const file = path.join(pageDir, name.endsWith('/') ? name + 'index.html' : name);
     if (!file.startsWith(pageDir) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
+      answers.push('404 ' + name);
       res.writeHead(404).end();
       return;
     }
+    answers.push('200 ' + name);
     const bytes = fs.readFileSync(file);
     res.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream',
                          'Content-Length': bytes.length });
     res.end(bytes);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+  return { url: `http://127.0.0.1:${server.address().port}/`, answers, close: () => server.close() };
 }
 
 // Chromium as this machine runs it headless, on a profile of its own.
