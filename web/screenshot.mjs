@@ -1,15 +1,12 @@
 // The README's picture of the page: a 10x10 board in play, the page around it.
 //   node web/screenshot.mjs OUT.png
-import { browse, clickAt, frames, openGame, serve, windowOfSize } from '../tests/web/page.mjs';
+import { browse, clickAt, frames, serve, startGame } from '../tests/web/page.mjs';
 
 const server = await serve();
 const browser = await browse({ viewport: { width: 1024, height: 680 } });
 const { page } = browser;
 try {
-  const dialog = await openGame(browser, server.url);
-  await clickAt(page, dialog, 100, 255);
-  await frames(page, 2);
-  const game = await windowOfSize(page, 640, 480);
+  const { game } = await startGame(browser, server.url);
   for (const [x, y] of [[280, 230], [330, 320]]) {
     await clickAt(page, game, x, y);
     await frames(page, 2);

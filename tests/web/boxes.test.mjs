@@ -11,6 +11,19 @@ after(() => server.close());
 const box = (page) => until('an error box', async () =>
   (await shownWindows(page)).find((w) => !(w.width == 390 && w.height == 283) && !(w.width == 640 && w.height == 480)));
 const noBox = (page) => until('the box to close', async () => (await shownWindows(page)).length == 1);
+// The box shown as the headless game draws it with `text`, closed by Enter,
+// and the game started from the dialog by Enter: its window.
+async function closeBoxAndStart(page, text) {
+  const shown = await box(page);
+  const expected = headlessFrame(`boxshot OUT ${text}\n`);
+  assert.equal(differingPixels(await canvasPixels(page, shown.id), shown.width, shown.height, expected), 0);
+  await page.keyboard.press('Enter');
+  await frames(page, 1);
+  await noBox(page);
+  await page.keyboard.press('Enter');
+  await frames(page, 1);
+  return windowOfSize(page, 640, 480);
+}
 
 test('a bad stored value shows the error box, and the game plays on with the defaults', async () => {
   const browser = await browse();
@@ -23,15 +36,7 @@ test('a bad stored value shows the error box, and the game plays on with the def
       }
     });
     await openGame(browser, server.url);
-    const shown = await box(page);
-    const expected = headlessFrame("boxshot OUT 'abc' は数値ではありません\n");
-    assert.equal(differingPixels(await canvasPixels(page, shown.id), shown.width, shown.height, expected), 0);
-    await page.keyboard.press('Enter');
-    await frames(page, 1);
-    await noBox(page);
-    await page.keyboard.press('Enter');
-    await frames(page, 1);
-    const game = await windowOfSize(page, 640, 480);
+    const game = await closeBoxAndStart(page, "'abc' は数値ではありません");
     await frames(page, 1);
     // The first score was read before the bad line; the title shows it.
     const title = headlessFrame('seed 1700000000\nstart\nframes 2\nshot OUT\n', { 'score.log': '12\r\n0\r\n0\r\n0\r\n' });
@@ -87,15 +92,7 @@ test('a stored value the browser will not give is reported and never written ove
       };
     });
     await openGame(browser, server.url);
-    const shown = await box(page);
-    const expected = headlessFrame('boxshot OUT ﾌｧｲﾙ /DATA/score.log は開けません\n');
-    assert.equal(differingPixels(await canvasPixels(page, shown.id), shown.width, shown.height, expected), 0);
-    await page.keyboard.press('Enter');
-    await frames(page, 1);
-    await noBox(page);
-    await page.keyboard.press('Enter');
-    await frames(page, 1);
-    await windowOfSize(page, 640, 480);
+    await closeBoxAndStart(page, 'ﾌｧｲﾙ /DATA/score.log は開けません');
     await page.keyboard.press('Escape');
     await frames(page, 2);
     await windowOfSize(page, 390, 283);

@@ -161,6 +161,16 @@ export async function openGame(browser, url, { at = seedMs } = {}) {
   return windowOfSize(page, 390 * browser.scale, 283 * browser.scale);
 }
 
+// The game opened and its start button pressed: the dialog, and the game's
+// window on its title.
+export async function startGame(browser, url) {
+  const { page, scale } = browser;
+  const dialog = await openGame(browser, url);
+  await clickAt(page, dialog, 100 * scale, 255 * scale);
+  await frames(page, 2);
+  return { dialog, game: await windowOfSize(page, 640 * scale, 480 * scale) };
+}
+
 // Clicks a point of a window, given in its canvas pixels.
 export async function clickAt(page, win, x, y, options = {}) {
   const k = win.cssWidth / win.width;

@@ -10,6 +10,19 @@ after(() => server.close());
 const storedScore = (page) => page.evaluate(() => localStorage.getItem('lumora:/:score.log'));
 // The 6x6 board the headless game hides at the seed's second.
 const hidden = () => headlessHidden('seed 1700000000\nstart\nframes 2\nclick 330 320\nframes 2\nhidden OUT\n');
+// On a touch screen: the dialog's button tapped, then the title's start;
+// the game's window on a fresh 6x6 board, and a tap at a point of a window.
+async function touchBoard(browser) {
+  const { page } = browser;
+  const tap = (w, x, y) => page.touchscreen.tap(w.x + x + 0.5, w.y + y + 0.5);
+  await tap(await openGame(browser, server.url), 100, 255);
+  await frames(page, 1);
+  const game = await windowOfSize(page, 640, 480);
+  await frames(page, 1);
+  await tap(game, 330, 320);
+  await frames(page, 2);
+  return { game, tap };
+}
 const solvedScript = (cells) => 'seed 1700000000\nstart\nframes 2\nclick 330 320\nframes 2\n' +
   cells.map(([x, y]) => `click ${x} ${y}\n`).join('') + 'frames 3\nshot OUT\n';
 
@@ -67,14 +80,7 @@ test('a board solved by touch', async () => {
   const browser = await browse({ touch: true });
   const { page } = browser;
   try {
-    const dialog = await openGame(browser, server.url);
-    const tap = (w, x, y) => page.touchscreen.tap(w.x + x + 0.5, w.y + y + 0.5);
-    await tap(dialog, 100, 255);
-    await frames(page, 1);
-    const game = await windowOfSize(page, 640, 480);
-    await frames(page, 1);
-    await tap(game, 330, 320);
-    await frames(page, 2);
+    const { game, tap } = await touchBoard(browser);
     const cells = hidden();
     await page.evaluate(() => {
       const p = Module.lumoraPage;
@@ -108,14 +114,7 @@ test('the page\'s hint button holds the hints, as the right button does', async 
   const browser = await browse({ touch: true });
   const { page } = browser;
   try {
-    const dialog = await openGame(browser, server.url);
-    const tap = (w, x, y) => page.touchscreen.tap(w.x + x + 0.5, w.y + y + 0.5);
-    await tap(dialog, 100, 255);
-    await frames(page, 1);
-    const game = await windowOfSize(page, 640, 480);
-    await frames(page, 1);
-    await tap(game, 330, 320);
-    await frames(page, 2);
+    const { game, tap } = await touchBoard(browser);
     const cells = hidden().slice(0, 3);
     for (const [x, y] of cells) await tap(game, x, y);
     await frames(page, 2);

@@ -1,8 +1,8 @@
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { after, before, test } from 'node:test';
-import { browse, canvasPixels, clickAt, differingPixels, frames, headlessFrame, openGame, serve, until, windows,
-         windowOfSize } from './page.mjs';
+import { browse, canvasPixels, clickAt, differingPixels, frames, headlessFrame, openGame, serve, startGame, until,
+         windows, windowOfSize } from './page.mjs';
 import { playScript } from './script.mjs';
 
 let server;
@@ -19,10 +19,7 @@ test('the title strip drags the game inside the page, held at its edges', async 
   const browser = await browse();
   const { page } = browser;
   try {
-    const dialog = await openGame(browser, server.url);
-    await clickAt(page, dialog, 100, 255);
-    await frames(page, 2);
-    let game = await windowOfSize(page, 640, 480);
+    let { game } = await startGame(browser, server.url);
     const screen = await desktop(page);
     await page.mouse.move(game.x + 100, game.y + 12);
     await page.mouse.down();
@@ -104,10 +101,7 @@ test('full screen shows the game at the largest whole factor that fits, centred 
   const browser = await browse();
   const { page } = browser;
   try {
-    const dialog = await openGame(browser, server.url);
-    await clickAt(page, dialog, 100, 255);
-    await frames(page, 2);
-    const game = await windowOfSize(page, 640, 480);
+    const { game } = await startGame(browser, server.url);
     await clickAt(page, game, 590, 13);
     await frames(page, 2);
     const full = await until('the game full screen', async () =>
