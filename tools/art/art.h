@@ -23,6 +23,9 @@ std::vector<uint8_t> Bitmap8(const Canvas& picture);
 // The desktop icon, size x size pixels.
 Canvas Icon(int32_t size);
 inline constexpr int32_t kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+// The page's icons for an installed app, and a maskable one of 512 pixels.
+inline constexpr int32_t kAppIconSizes[] = {192, 512};
+Canvas MaskableIcon(int32_t size);
 
 // WAVE/push_on.wav: a short click, as RIFF PCM bytes.
 std::vector<uint8_t> PushOnWave();

@@ -88,8 +88,8 @@ bool WriteIconSource(const std::filesystem::path& path, const std::vector<uint8_
 
 // Draws the game's art and sound into a game folder: IMAGE/ with the three
 // sheets, WAVE/ with the click, DIALOG/ with the dialog's two pictures and
-// the error icon, ICONS/ with the desktop icon at each size as
-// lumora-SIZE.png; the pictures with words again in English under IMAGE/en/
+// the error icon, ICONS/ with the desktop icon at each size and the page's
+// as lumora-SIZE.png and lumora-maskable-512.png; the pictures with words again in English under IMAGE/en/
 // and DIALOG/en/, from the catalogs in locale/; and, when asked, the dialog's
 // pictures and the icon as C++ sources for the program.
 int main(int argc, char** argv) {
@@ -120,6 +120,10 @@ int main(int argc, char** argv) {
   for (const int32_t size : art::kIconSizes) {
     ok = ok && WriteIcon(root / ("ICONS/lumora-" + std::to_string(size) + ".png"), art::Icon(size));
   }
+  for (const int32_t size : art::kAppIconSizes) {
+    ok = ok && WriteIcon(root / ("ICONS/lumora-" + std::to_string(size) + ".png"), art::Icon(size));
+  }
+  ok = ok && WriteIcon(root / "ICONS/lumora-maskable-512.png", art::MaskableIcon(512));
   if (ok && argc == 4) ok = WriteDialogSource(argv[2], japanese, english) && WriteIconSource(argv[3], icon);
   if (!ok) {
     std::fprintf(stderr, "the art could not be written under %s\n", root.c_str());

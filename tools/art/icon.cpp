@@ -26,4 +26,16 @@ Canvas Icon(int32_t size) {
   return c;
 }
 
+// For launchers that cut an icon to their own shape: the slate runs to every
+// edge, and the whole icon stands within the central circle of 80% of the
+// width that every mask keeps.
+Canvas MaskableIcon(int32_t size) {
+  Canvas c(size, size);
+  const Rgb slate{66, 80, 108};
+  c.VerticalGradient({0, 0, size, size}, Lighter(slate, 0.12), Darker(slate, 0.12));
+  const int32_t inner = size * 56 / 100;
+  c.Paste((size - inner) / 2, (size - inner) / 2, Icon(inner));
+  return c;
+}
+
 }  // namespace art
