@@ -50,7 +50,7 @@ web: web-deps
 
 web-serve: web
 	@echo "Serving $(WEB)/ at http://localhost:8080/ (Ctrl-C stops)"
-	@cd $(WEB) && python3 -m http.server --bind 127.0.0.1 8080
+	@web/serve.py $(WEB) 8080
 
 # The page in headless Chromium, against frames of the headless game.
 node_modules/.package-lock.json: package-lock.json
