@@ -6,6 +6,7 @@ import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
+import zlib from 'node:zlib';
 import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
 import { PNG } from 'pngjs';
@@ -15,28 +16,42 @@ export const pageDir = path.join(root, process.env.WEB || 'build-web');
 const nativeBuild = path.join(root, process.env.BUILD || 'build');
 export const seedMs = 1_700_000_000_000;
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm', '.png': 'image/png',
+                '.webmanifest': 'application/manifest+json' };
 
-// A static server of the page's folder, as any host would serve it.
-// Each answer is kept in `answers` as "status path".
-export async function serve() {
-  const answers = [];
+// A static server of the page's folder, as any host would serve it; gzip
+// when `gzip` is set and the browser takes it. Each answer is kept in
+// `answers` as "status path", and `sent` counts the bytes of the bodies;
+// `dir` may be pointed at another build's folder.
+export async function serve({ gzip = false } = {}) {
+  const state = { answers: [], sent: 0, dir: pageDir };
+  const packed = new Map();
   const server = http.createServer((req, res) => {
     const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
-    const file = path.join(pageDir, name.endsWith('/') ? name + 'index.html' : name);
-    if (!file.startsWith(pageDir) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
-      answers.push('404 ' + name);
+    const file = path.join(state.dir, name.endsWith('/') ? name + 'index.html' : name);
+    if (!file.startsWith(state.dir) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
+      state.answers.push('404 ' + name);
       res.writeHead(404).end();
       return;
     }
-    answers.push('200 ' + name);
-    const bytes = fs.readFileSync(file);
-    res.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream',
-                         'Content-Length': bytes.length });
+    state.answers.push('200 ' + name);
+    let bytes = fs.readFileSync(file);
+    const headers = { 'Content-Type': types[path.extname(file)] || 'application/octet-stream' };
+    if (gzip && /\bgzip\b/.test(req.headers['accept-encoding'] || '')) {
+      const key = file + fs.statSync(file).mtimeMs;
+      if (!packed.has(key)) packed.set(key, zlib.gzipSync(bytes, { level: 9 }));
+      bytes = packed.get(key);
+      headers['Content-Encoding'] = 'gzip';
+    }
+    headers['Content-Length'] = bytes.length;
+    state.sent += bytes.length;
+    res.writeHead(200, headers);
     res.end(bytes);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { url: `http://127.0.0.1:${server.address().port}/`, answers, close: () => server.close() };
+  // Closed, it answers nothing more, not even on a connection kept open.
+  return Object.assign(state, { url: `http://127.0.0.1:${server.address().port}/`,
+                                close: () => { if (server.listening) server.close(); server.closeAllConnections(); } });
 }
 
 // Chromium as this machine runs it headless, on a profile of its own.
