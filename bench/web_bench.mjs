@@ -1,5 +1,6 @@
 // The page's costs: its transfer, gzip; the time from load to the start
-// dialog in headless Chromium; the browser's share of a core (its renderer
+// dialog in headless Chromium on a throttled network, on a first visit and
+// on a second, from the service worker's cache; the browser's share of a core (its renderer
 // and GPU processes) on the dialog, the title and in play, each beside a bare
 // page given the same input and changing a canvas as often, and beside the
 // native game's share from bench/whole_program.sh when its table is given;
@@ -7,7 +8,6 @@
 // Arguments: the page's folder, and optionally whole_program.sh's table.
 import fs from 'node:fs';
 import path from 'node:path';
-import zlib from 'node:zlib';
 import { browse, clickAt, serve, windowOfSize } from '../tests/web/page.mjs';
 
 const pageDir = path.resolve(process.argv[2] || 'build-web');
@@ -16,29 +16,23 @@ const ticksPerSecond = 100;
 const stretchMs = 10000;
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
-function* pageFiles(dir) {
-  for (const entry of fs.readdirSync(dir, { withFileTypes: true })) {
-    if (entry.name.startsWith('.')) continue;
-    const full = path.join(dir, entry.name);
-    if (entry.isDirectory()) yield* pageFiles(full);
-    else yield full;
-  }
-}
+// DevTools' "Slow 4G": latency in ms, throughput in bytes a second.
+const slow4g = { offline: false, latency: 562.5, downloadThroughput: (1.6 * 1024 * 1024 / 8) * 0.9,
+                 uploadThroughput: (750 * 1024 / 8) * 0.9 };
 
-// What a player's browser fetches: the page, the game, the faces, and one
-// language's sheets (and the Japanese catalog); the larger of the two visits.
-let raw = 0;
-const visit = { ja: 0, en: 0 };
-for (const file of pageFiles(pageDir)) {
-  const bytes = fs.readFileSync(file);
-  const packed = zlib.gzipSync(bytes, { level: 9 }).length;
-  raw += bytes.length;
-  const name = path.relative(pageDir, file);
-  if (!name.startsWith('IMAGE/en/')) visit.ja += packed;
-  if (!/^IMAGE\/[^/]+$/.test(name) && !name.startsWith('locale/')) visit.en += packed;
+// Milliseconds from the address given to the start dialog shown, on a tab of
+// its own with the network throttled; the bytes and requests the server saw.
+async function visit(context, server) {
+  const page = await context.newPage();
+  const cdp = await context.newCDPSession(page);
+  await cdp.send('Network.enable');
+  await cdp.send('Network.emulateNetworkConditions', slow4g);
+  const [sent, asked] = [server.sent, server.answers.length];
+  const start = Date.now();
+  await page.goto(server.url);
+  await windowOfSize(page, 390, 283);
+  return { page, ms: Date.now() - start, bytes: server.sent - sent, asked: server.answers.slice(asked) };
 }
-console.log(`page transfer: ${(Math.max(visit.ja, visit.en) / 1e6).toFixed(2)} MB gzip for a visit ` +
-            `(ja ${(visit.ja / 1e6).toFixed(2)}, en ${(visit.en / 1e6).toFixed(2)}; the folder ${(raw / 1e6).toFixed(2)} MB as stored)`);
 
 // The browser's processes: every descendant of this one whose command line
 // names a renderer or the GPU process.
@@ -105,15 +99,28 @@ function pointerMoving(page, game) {
   };
 }
 
-const server = await serve();
+// The page served gzip, as a static host serves it.
+const server = await serve({ gzip: true });
+server.dir = pageDir;
 let browser = await browse();
-let { page } = browser;
+let page;
 const rows = [];
 try {
-  const start = Date.now();
-  await page.goto(server.url);
+  // The first visit, then, once the service worker has the whole build, a
+  // second in a new tab. The second visit's files come from the worker's
+  // cache, which no network throttling touches; the server's log shows what
+  // still went over the network.
+  const first = await visit(browser.context, server);
+  await first.page.evaluate(() => navigator.serviceWorker.ready);
+  const cached = server.sent;
+  await first.page.close();
+  const second = await visit(browser.context, server);
+  page = second.page;
+  const mb = (n) => (n / 1e6).toFixed(2) + ' MB';
+  console.log(`first visit: the page ${mb(first.bytes)} gzip, and with its service worker's cache filled ${mb(cached)}`);
+  console.log(`load to dialog, Slow 4G: first visit ${first.ms} ms, second visit ${second.ms} ms ` +
+              `(the second's network: ${second.asked.join(', ') || 'nothing'}, ${second.bytes} bytes)`);
   const dialog = await windowOfSize(page, 390, 283);
-  console.log(`load to dialog: ${Date.now() - start} ms`);
   // The browser compiles the game's code again, optimised, in the seconds
   // after the load and again when the game first runs new code; each stretch
   // is measured after a warm-up, and the title's first seconds on their own.
