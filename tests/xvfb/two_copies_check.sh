@@ -45,7 +45,7 @@ wait_for() {
 window_of() {
   local w
   for _ in $(seq 50); do
-    w=$(xdotool search --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -1)
+    w=$(xdotool search --all --onlyvisible --pid "$1" --name "$2" 2>/dev/null | head -1)
     [ -n "$w" ] && { echo "$w"; return 0; }
     sleep 0.1
   done
