@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# Two copies of the real game on one set of state files, under openbox,
+# Two copies of the real game on one set of state files, under a window
+# manager (openbox or icewm),
 # driven by xdotool as a player would. The first copy runs; the second's
 # dialog takes the activation, the first steps aside with its panel and
 # leaves the activation there, so one click starts the second. The second
 # solves a 6x6 board and quits; the first quits after it and the record
 # stays. Then both again, the other way round.
 # Exit 77 tells CTest a tool is missing.
-# Arguments: the build folder (lumora, IMAGE/, WAVE/) and script_runner.
+# Arguments: the build folder (lumora, IMAGE/, WAVE/), script_runner and the
+# window manager to run.
 set -u
 build="$1"
 runner="$2"
+wm="$3"
 . "$(dirname "$0")/common.sh"
-need_tools Xvfb openbox xdotool xprop import compare convert
+need_tools Xvfb "$wm" xdotool xprop import compare convert
 
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
@@ -23,16 +26,17 @@ cat >"$game/play.sh" <<'INNER'
 #!/usr/bin/env bash
 set -u
 cd "$1"
+wm="$2"
 . ./common.sh
 pids=()
 fail() { echo "$1"; for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; exit 1; }
 
-openbox >wm.log 2>&1 &
+"$wm" >wm.log 2>&1 &
 for _ in $(seq 100); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   sleep 0.1
 done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || { cat wm.log; fail "openbox did not start"; }
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || { cat wm.log; fail "$wm did not start"; }
 
 # Polls a command for up to $1 tenths of a second.
 wait_for() {
@@ -151,4 +155,4 @@ wait_for 50 ended "$b" || fail "Escape did not end the second copy the second ti
 echo "ok: the record $record stayed whichever copy quit last"
 INNER
 chmod +x "$game/play.sh"
-on_own_xserver "$game/play.sh" "$game" || { cat "$game/lumora.err"; exit 1; }
+on_own_xserver "$game/play.sh" "$game" "$wm" || { cat "$game/lumora.err"; exit 1; }
