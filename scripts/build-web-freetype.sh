@@ -8,21 +8,10 @@ out=$(realpath -m "$1")
 [ -f "$out/lib/libfreetype.a" ] && exit 0
 
 work="$out.work"
-rm -rf "$work" && mkdir -p "$work/apt/lists/partial" "$work/apt/sources"
-# A deb-src list of our own, so the machine's apt setup is left alone.
-cat > "$work/apt/sources/src.sources" <<'LIST'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-
-Types: deb-src
-URIs: http://deb.debian.org/debian-security
-Suites: bookworm-security
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-LIST
+rm -rf "$work" && mkdir -p "$work/apt/lists/partial"
+# Source lists of our own, made from the machine's apt sources, so that its
+# apt setup is left alone.
+"$(dirname "$0")/deb-src-lists.sh" "$work/apt/sources"
 apt_opts=(-o "Dir::Etc::SourceList=/dev/null" -o "Dir::Etc::SourceParts=$work/apt/sources"
           -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache="
           -o "APT::Sandbox::User=root")

@@ -39,17 +39,21 @@ export async function serve() {
   return { url: `http://127.0.0.1:${server.address().port}/`, answers, close: () => server.close() };
 }
 
-// Chromium as this machine runs it headless, on a profile of its own.
-// The browser speaks `language` (ja, as the original game, or en) first.
-export async function browse({ scale = 1, viewport = { width: 1024, height: 768 }, touch = false, language = 'ja' } = {}) {
+// Chromium as this machine runs it headless, on a profile of its own, at a
+// device pixel `ratio` or as one of playwright's `device`s. The browser
+// speaks `language` (ja, as the original game, or en) first. `scale` is the
+// whole factor the page draws at.
+export async function browse({ ratio = 1, viewport = { width: 1024, height: 768 }, touch = false, language = 'ja',
+                               device = {} } = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'lumora-profile-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: '/usr/bin/chromium',
     headless: true,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
            '--disable-component-update', '--disable-sync'],
-    viewport, deviceScaleFactor: scale, hasTouch: touch, locale: language === 'ja' ? 'ja-JP' : 'en-US',
+    viewport, deviceScaleFactor: ratio, hasTouch: touch, ...device, locale: language === 'ja' ? 'ja-JP' : 'en-US',
   });
+  const scale = Math.max(1, Math.floor(device.deviceScaleFactor || ratio));
   const page = context.pages()[0] || await context.newPage();
   const errors = [];
   page.on('pageerror', (e) => errors.push(e.message));

@@ -45,7 +45,7 @@ test('the title strip drags the game inside the page, held at its edges', async 
 });
 
 test('at a device pixel ratio of 2 the picture is doubled, pixel for pixel', async () => {
-  const browser = await browse({ scale: 2 });
+  const browser = await browse({ ratio: 2 });
   try {
     assert.deepEqual(await playScript(browser, browser.page, server.url, title), [0]);
     const game = await windowOfSize(browser.page, 1280, 960);

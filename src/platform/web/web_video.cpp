@@ -73,8 +73,10 @@ void WebVideo::SetFullScreen(WindowId window, bool on) {
 }
 
 Point WebVideo::ToPicture(WindowId window, Point canvas) const {
+  // A window enlarged by the desktop's scale takes its pointer in the
+  // picture's pixels too, as the desktop's does.
   const auto it = targets_.find(window);
-  if (it == targets_.end() || !it->second.fullScreen) return canvas;
+  if (it == targets_.end()) return canvas;
   return ScreenToPicture(it->second.fit, canvas);
 }
 
@@ -90,10 +92,10 @@ DrawResult WebVideo::ShowFrame(WindowId window, const Surface& frame, const Rect
   const Size picture{s.Width(), s.Height()};
   const FullScreenFit fit = target.fullScreen ? FitWholeScale(picture, target.screen)
                                                    : FitFromCorner(picture, windows_.ClientSize(window));
-  if (target.fullScreen && fit != target.fit) {
+  if (fit != target.fit) {
     target.fit = fit;
     const Point at = windows_.Position(window);
-    page_full_screen_fit(window, fit.placed.left, fit.placed.top, fit.scale, at.x, at.y);
+    if (target.fullScreen) page_full_screen_fit(window, fit.placed.left, fit.placed.top, fit.scale, at.x, at.y);
   }
   const int32_t k = fit.scale;
   const Rect& d = damage.rect;

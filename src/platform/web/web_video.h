@@ -35,7 +35,7 @@ class WebVideo : public VideoService {
  private:
   struct Target {
     ShownFrame shown;
-    FullScreenFit fit;  // full screen, once a frame was shown
+    FullScreenFit fit;  // where the last frame stood on the canvas
     Size screen;              // the full-screen canvas
     bool fullScreen = false;
   };
