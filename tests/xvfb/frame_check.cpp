@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -174,6 +175,22 @@ bool CheckPointerAfterMove(SdlBackend& backend, platform::WindowId id, Point to)
   return true;
 }
 
+// SDL's software renderer, asked for by name, draws without the OpenGL
+// library: loaded, Mesa would be unloaded at exit with blocks still held.
+bool CheckNoOpenGlForSoftware() {
+  const char* asked = std::getenv("SDL_RENDER_DRIVER");
+  if (asked == nullptr || std::string(asked) != "software") return true;
+  std::ifstream maps("/proc/self/maps");
+  for (std::string line; std::getline(maps, line);) {
+    if (line.find("/libGL") != std::string::npos || line.find("_dri.so") != std::string::npos) {
+      std::fprintf(stderr, "software renderer: OpenGL loaded: %s\n", line.c_str());
+      return false;
+    }
+  }
+  std::printf("software renderer: no OpenGL loaded: ok\n");
+  return true;
+}
+
 }  // namespace
 
 int main() {
@@ -227,6 +244,7 @@ int main() {
     backend.video.SetFullScreen(id, false);
     Pump(backend, 300);
     ok &= ShowAndCheck(backend, id, frame, windowed, "windowed again");
+    ok &= CheckNoOpenGlForSoftware();
     return ok ? 0 : 1;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "frame check: %s\n", error.what());

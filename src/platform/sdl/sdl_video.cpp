@@ -70,11 +70,12 @@ SdlVideo::SdlVideo(SdlWindows& windows, std::optional<PresentPath> path) : windo
   // The window surface goes straight to the window system; by default SDL
   // would put a renderer of its own behind it.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  softwareAsked_ = asked != nullptr && std::strcmp(asked, "software") == 0;
   if (path) {
     path_ = *path;
   } else {
     const char* driver = SDL_GetCurrentVideoDriver();
-    const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
     facts_.x11 = driver != nullptr && std::strcmp(driver, "x11") == 0;
     facts_.rendererAsked = asked != nullptr && *asked != '\0';
     facts_.directRendering = facts_.x11 && !facts_.rendererAsked && X11OffersDirectRendering();

@@ -47,7 +47,9 @@ class SdlVideo : public VideoService, public WindowPresenter {
 
   void Forget(WindowId id) override;
   std::optional<FullScreenFit> PictureFit(WindowId id) const override;
-  bool DrawsWithOpenGl() const override { return path_ != PresentPath::WindowSurface; }
+  // SDL's software renderer, when asked for by name, needs no OpenGL window:
+  // making one would load the OpenGL library for nothing.
+  bool DrawsWithOpenGl() const override { return path_ != PresentPath::WindowSurface && !softwareAsked_; }
 
   // The renderer lost its render targets, or with `deviceLost` its textures too.
   void NoteReset(bool deviceLost);
@@ -102,6 +104,7 @@ class SdlVideo : public VideoService, public WindowPresenter {
   DisplayFacts facts_;
   PresentPath path_ = PresentPath::RendererTable;
   bool settled_ = true;
+  bool softwareAsked_ = false;  // SDL_RENDER_DRIVER names SDL's software renderer
   std::map<WindowId, Target> targets_;
   // Every 565 value's 32-bit pixel in `tableFormat_`.
   std::vector<uint32_t> table_;
