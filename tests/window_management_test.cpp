@@ -201,6 +201,20 @@ TEST_F(Running, GameRestoredWhileThePanelHasTheFocusTakesTheFocusFromIt) {
   EXPECT_EQ(Video().FramesShown(), shown + 1);
 }
 
+TEST_F(Running, ThePanelTakesTheActivationOnlyWhenThePlayerSendsTheGameAway) {
+  // Another window took it, a second copy's dialog say: it stays there.
+  Windows().Deactivate();
+  player->Frames(1);
+  ASSERT_TRUE(Away());
+  EXPECT_EQ(Windows().ActiveWindow(), platform::kNoWindow);
+  player->ReturnToGame();
+  player->Frames(1);
+  ASSERT_FALSE(Away());
+  player->Click(565, 12);
+  ASSERT_TRUE(Away());
+  EXPECT_EQ(Windows().ActiveWindow(), player->Dialog().Id());
+}
+
 TEST(Starting, TheGameKeepsItsScreenUntilTheLateFirstFocusArrives) {
   Player player;
   player.backend.windows.SetLateFocus(true);

@@ -7,8 +7,9 @@ namespace game {
 class Companion {
  public:
   virtual ~Companion() = default;
-  // Shows the focus-lost panel.
-  virtual void ShowPanel() = 0;
+  // Shows the focus-lost panel. Shown because another window took the
+  // activation, it leaves the activation there.
+  virtual void ShowPanel(bool takeActivation) = 0;
   virtual void HidePanel() = 0;
   virtual void WriteStateFiles() = 0;
   virtual void FreeStateLists() = 0;

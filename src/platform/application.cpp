@@ -81,6 +81,10 @@ void Application::Dispatch(const Event& event) {
     else terminated_ = true;
     return;
   }
+  if (event.type == EventType::StateSaved) {
+    if (Form* main = MainForm()) Guarded(main, [main] { main->FormStateSaved(); });
+    return;
+  }
   for (auto& form : forms_) {
     if (form->Id() == event.window) {
       Guarded(form.get(), [&form, &event] { form->Dispatch(event); });

@@ -31,6 +31,7 @@ enum class EventType {
   KeyUp,
   CloseRequest,  // the window system asks a window to close
   Quit,          // the process is asked to end (SIGTERM, SIGINT)
+  StateSaved,    // another copy of the game saved its state files
 };
 
 // Positions are client coordinates of the window the event belongs to.

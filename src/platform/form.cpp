@@ -10,10 +10,15 @@ Form::~Form() { Windows().Destroy(id_); }
 
 WindowService& Form::Windows() const { return app_.Platform().windows; }
 
-void Form::Show() {
+void Form::Show() { ShowTakingActivation(true); }
+
+void Form::ShowInactive() { ShowTakingActivation(false); }
+
+void Form::ShowTakingActivation(bool take) {
   if (visible_) return;
   visible_ = true;
-  Windows().Show(id_);
+  if (take) Windows().Show(id_);
+  else Windows().ShowInactive(id_);
   FormShow();
 }
 
@@ -78,6 +83,7 @@ void Form::Dispatch(const Event& event) {
       FormCloseRequest();
       break;
     case EventType::Quit:
+    case EventType::StateSaved:
       break;
   }
 }

@@ -23,6 +23,8 @@ class Form {
 
   // Makes the form visible; its show handler runs inside this call.
   void Show();
+  // The same, leaving the activation with the window that has it.
+  void ShowInactive();
   void Hide();
   bool Visible() const { return visible_; }
   // Closing the main form ends the program.
@@ -53,10 +55,14 @@ class Form {
   virtual void FormKeyUp(uint16_t&, ShiftState) {}
   // The window system asked the window to close.
   virtual void FormCloseRequest() { Close(); }
+  // Another copy of the game saved its state files; told to the main form.
+  virtual void FormStateSaved() {}
 
   void Dispatch(const Event& event);
 
  private:
+  void ShowTakingActivation(bool take);
+
   Application& app_;
   WindowId id_;
   bool visible_ = false;

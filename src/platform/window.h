@@ -25,6 +25,9 @@ class WindowService {
   virtual WindowId Create(const WindowDesc& desc) = 0;
   virtual void Destroy(WindowId id) = 0;
   virtual void Show(WindowId id) = 0;
+  // Shows the window without taking the activation from the window that has
+  // it, in this program or another.
+  virtual void ShowInactive(WindowId id) { Show(id); }
   virtual void Hide(WindowId id) = 0;
   virtual void Move(WindowId id, int32_t left, int32_t top) = 0;
   // Centres the window, frame included, on the screen; the place is kept

@@ -44,8 +44,15 @@ class TSatellite : public platform::Form, public game::Companion {
 
   void ReadStateFiles();
   void WriteStateFiles() override;
+  // Each size's best total becomes the better of the game's and the one in
+  // score.log now, which another copy of the game may have saved.
+  void TakeBetterSavedRecords();
+  void FormStateSaved() override { TakeBetterSavedRecords(); }
   void FreeStateLists() override;
-  void ShowPanel() override { Show(); }
+  void ShowPanel(bool takeActivation) override {
+    if (takeActivation) Show();
+    else ShowInactive();
+  }
   void HidePanel() override { Hide(); }
   void CloseDialog() override { Close(); }
 

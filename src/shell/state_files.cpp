@@ -1,12 +1,15 @@
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "game/varnix.h"
 #include "platform/application.h"
 #include "platform/data_folder.h"
+#include "platform/folder_lock.h"
 #include "platform/framework_error.h"
 #include "platform/window.h"
 #include "shell/satellite.h"
@@ -44,7 +47,34 @@ void SaveStateFile(platform::Application& app, const StringList& list, bool writ
   }
 }
 
+// The best totals another copy of the game may have saved: the lines of the
+// score.log at `path` up to the first that is no number, as at start. A file
+// that is missing or cannot be read holds none, and stops nothing.
+std::vector<int32_t> SavedRecords(const std::string& path) {
+  StringList list;
+  try {
+    list.LoadFromFile(path);
+  } catch (const platform::FrameworkError&) {
+    return {};
+  }
+  std::vector<int32_t> records;
+  for (int32_t i = 0; i < 4 && static_cast<size_t>(i) < list.Count(); ++i) {
+    try {
+      records.push_back(StrToInt(list.Line(i)));
+    } catch (const platform::FrameworkError&) {
+      break;
+    }
+  }
+  return records;
+}
+
 }  // namespace
+
+void TSatellite::TakeBetterSavedRecords() {
+  if (Game == nullptr || Game->DataPath.empty()) return;
+  const std::vector<int32_t> saved = SavedRecords(Game->DataPath + "score.log");
+  for (size_t i = 0; i < saved.size(); ++i) Game->State.HighScore[i] = std::max(Game->State.HighScore[i], saved[i]);
+}
 
 void TSatellite::ReadStateFiles() {
   FreeStateLists();
@@ -75,6 +105,11 @@ void TSatellite::ReadStateFiles() {
 
 void TSatellite::WriteStateFiles() {
   if (Game == nullptr) return;
+  // Another copy may have saved a better record since this one read score.log,
+  // and two copies may quit at once: the records on disk are read and the new
+  // file renamed into place under one lock, and no record goes down.
+  const platform::FolderLock lock(Game->DataPath);
+  if (writeScore_) TakeBetterSavedRecords();
   const game::WindowState& window = Game->Window;
   if (window.FullScreen != 0) {
     WinStateList.SetLine(0, std::to_string(window.WindowedTop));

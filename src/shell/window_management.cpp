@@ -30,7 +30,7 @@ void TVarnix::CheckFocus() {
   ReleaseDisplay();
   Window.DisplayLive = 0;
   SetWindowState(platform::WindowState::Minimised);
-  if (Satellite != nullptr) Satellite->ShowPanel();
+  if (Satellite != nullptr) Satellite->ShowPanel(false);
 }
 
 void TVarnix::DragStep() {
@@ -67,7 +67,7 @@ void TVarnix::MinimiseGame() {
   ReleaseDisplay();
   Window.DisplayLive = 0;
   SetWindowState(platform::WindowState::Minimised);
-  if (Satellite != nullptr) Satellite->ShowPanel();
+  if (Satellite != nullptr) Satellite->ShowPanel(true);
 }
 
 void TVarnix::ToggleFullScreen() {

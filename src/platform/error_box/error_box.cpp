@@ -75,6 +75,7 @@ BoxInput HandleBoxEvent(ErrorBox& box, const Event& event) {
     }
     case EventType::KeyUp:
     case EventType::Quit:
+    case EventType::StateSaved:
       return BoxInput::Ignored;
   }
   return BoxInput::Ignored;

@@ -56,6 +56,8 @@ BoxRun RunErrorBox(WindowService& windows, EventService& events, VideoService& v
 
   Surface surface(box.client.width, box.client.height, video.DisplayFormat());
   Present(windows, video, run.window, box, surface);
+  // Another copy's save is news for the game once the box is down.
+  bool stateSaved = false;
   for (;;) {
     Event event;
     if (!events.Poll(event)) {
@@ -69,12 +71,14 @@ BoxRun RunErrorBox(WindowService& windows, EventService& events, VideoService& v
       run.end = BoxEnd::Quit;
       break;
     }
+    if (event.type == EventType::StateSaved) stateSaved = true;
     if (event.window != run.window) continue;
     const BoxInput input = HandleBoxEvent(box, event);
     if (input == BoxInput::Close) break;
     if (input == BoxInput::Redraw) Present(windows, video, run.window, box, surface);
   }
   windows.Destroy(run.window);
+  if (stateSaved) events.PutBack({EventType::StateSaved});
   // The activation goes back to the window the box stood over.
   if (owner != kNoWindow) windows.Focus(owner);
   return run;

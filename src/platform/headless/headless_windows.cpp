@@ -30,6 +30,10 @@ void HeadlessWindows::Show(WindowId id) {
   }
 }
 
+void HeadlessWindows::ShowInactive(WindowId id) {
+  if (Window* w = Get(id)) w->visible = true;
+}
+
 void HeadlessWindows::Focus(WindowId id) {
   const Window* w = Find(id);
   if (w != nullptr && w->visible && !w->minimised && !lateFocus_) active_ = id;

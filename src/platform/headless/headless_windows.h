@@ -24,6 +24,7 @@ class HeadlessWindows : public WindowService {
   WindowId Create(const WindowDesc& desc) override;
   void Destroy(WindowId id) override;
   void Show(WindowId id) override;
+  void ShowInactive(WindowId id) override;
   void Hide(WindowId id) override;
   void Move(WindowId id, int32_t left, int32_t top) override;
   void CentreOnScreen(WindowId id) override;

@@ -17,6 +17,9 @@ SdlSession::SdlSession() {
   // The game gives the screen up itself when it loses the activation.
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  // A click that activates a window is a click too: SDL would drop it, so
+  // the panel's button or a second copy's start button took two clicks.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   // Set before SDL's X11 driver starts, so that SDL, which puts back the
   // handler it found when it shuts down, puts back this one: the displays it
   // closes then may still report an error for a window already gone.

@@ -93,10 +93,23 @@ void SdlWindows::Show(WindowId id) {
   Window* w = Get(id);
   if (w == nullptr) return;
   if (w->skipTaskbar && !Shown(w->native)) SkipTaskbar(w->native, false);
+  if (w->shownInactive) ActivateOnMap(w->native, true);
+  w->shownInactive = false;
   SDL_ShowWindow(w->native);
   // A window that shows takes the activation, as the game expects.
   SDL_RaiseWindow(w->native);
   // The window manager places a window its own way as it maps it.
+  if (w->settling) StartSettling(*w);
+}
+
+void SdlWindows::ShowInactive(WindowId id) {
+  Window* w = Get(id);
+  if (w == nullptr) return;
+  if (w->skipTaskbar && !Shown(w->native)) SkipTaskbar(w->native, false);
+  // Mapped with no raise, which would ask the window manager for the activation.
+  ActivateOnMap(w->native, false);
+  w->shownInactive = true;
+  SDL_ShowWindow(w->native);
   if (w->settling) StartSettling(*w);
 }
 

@@ -37,6 +37,7 @@ class SdlWindows : public WindowService {
   WindowId Create(const WindowDesc& desc) override;
   void Destroy(WindowId id) override;
   void Show(WindowId id) override;
+  void ShowInactive(WindowId id) override;
   void Focus(WindowId id) override;
   void Hide(WindowId id) override;
   void Move(WindowId id, int32_t left, int32_t top) override;
@@ -80,6 +81,8 @@ class SdlWindows : public WindowService {
     SDL_Window* native = nullptr;
     bool borderless = false;
     bool skipTaskbar = false;
+    // Mapped last with the window manager asked not to activate it.
+    bool shownInactive = false;
     Placement placement;
     // The frame as last measured; a hidden window keeps its last one.
     mutable FrameExtents frame;

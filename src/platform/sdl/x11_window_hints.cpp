@@ -69,6 +69,20 @@ void OfferMoveAndCloseOnly(SDL_Window* window) {
   XFlush(x->display);
 }
 
+void ActivateOnMap(SDL_Window* window, bool activate) {
+  const std::optional<X11Handles> x = X11Of(window);
+  if (!x) return;
+  const Atom userTime = XInternAtom(x->display, "_NET_WM_USER_TIME", False);
+  if (activate) {
+    XDeleteProperty(x->display, x->window, userTime);
+  } else {
+    const long never = 0;
+    XChangeProperty(x->display, x->window, userTime, XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&never), 1);
+  }
+  XFlush(x->display);
+}
+
 bool Iconic(SDL_Window* window) {
   const std::optional<X11Handles> x = X11Of(window);
   if (!x) return false;

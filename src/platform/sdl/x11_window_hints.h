@@ -12,6 +12,9 @@ namespace platform::sdl {
 void SkipTaskbar(SDL_Window* window, bool shown);
 // The frame offers moving and closing only: no minimise, maximise or resize.
 void OfferMoveAndCloseOnly(SDL_Window* window);
+// Whether the window manager gives the window the activation as it maps it:
+// a user time of 0 asks it not to, and no user time leaves it to its rules.
+void ActivateOnMap(SDL_Window* window, bool activate);
 // Whether the window manager holds the window iconified, and asking it back.
 // False, and nothing done, on another video driver.
 bool Iconic(SDL_Window* window);

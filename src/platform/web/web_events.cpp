@@ -117,3 +117,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void web_push_key(int type, int key) {
   if (platform::web::queue != nullptr)
     platform::web::queue->PushKey(static_cast<platform::EventType>(type), static_cast<uint16_t>(key));
 }
+
+extern "C" EMSCRIPTEN_KEEPALIVE void web_push_state_saved() {
+  if (platform::web::queue != nullptr) platform::web::queue->PushStateSaved();
+}

@@ -27,6 +27,8 @@ class WebEvents : public EventService {
   void Push(Event event);
   // A key from the page's own buttons, for the window that takes the keys.
   void PushKey(EventType type, uint16_t key);
+  // Another tab of the page saved the game's state.
+  void PushStateSaved() { queue_.push_back({EventType::StateSaved}); }
   WebWindows& Windows() { return windows_; }
 
  private:

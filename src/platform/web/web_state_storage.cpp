@@ -19,6 +19,17 @@ EM_JS(void, page_keep_state, (const char* folderName), {
     }
   }
   if (FS.lumoraRename) return;
+  // Another tab saved its scores: the file here follows, so that the next
+  // save keeps the better of both, and the game takes the better now.
+  addEventListener("storage", (e) => {
+    if (e.storageArea !== localStorage || e.key !== keyOf("score.log") || e.newValue === null) return;
+    try {
+      FS.writeFile(folder + "score.log", toBytes(e.newValue));
+    } catch (err) {
+      return;
+    }
+    Module._web_push_state_saved();
+  });
   FS.lumoraRename = FS.rename;
   FS.rename = (from, to) => {
     if (to.startsWith(folder)) {

@@ -10,7 +10,8 @@ namespace platform::web {
 // value the browser will not give is left as a file that cannot be read. From
 // then on each file the game renames into place is stored first, and storage
 // that is refused or full fails the rename, so the game says it could not
-// save.
+// save. score.log saved by another tab replaces the file here, and the game
+// is told.
 void KeepStateInStorage(const std::string& folder);
 
 }  // namespace platform::web
