@@ -45,30 +45,22 @@ test('the cut-down faces carry names of their own, beside the licence and a note
   for (const word of ['IPAGothic', 'IPAPGothic', 'ipag.ttf', 'ipagp.ttf', 'LICENSE.txt']) assert.ok(note.includes(word), word);
 });
 
-test('the page names the faces and links their licence and note, in the page\'s language', async () => {
+test('the page names the faces and links their licence and the note on them', async () => {
   const server = await serve();
+  const browser = await browse();
   try {
-    for (const [language, words] of [['ja', 'IPAフォントライセンス'], ['en', 'IPA Font License']]) {
-      const browser = await browse({ language });
-      try {
-        await browser.page.goto(server.url);
-        const about = await until('the page\'s about line', () => browser.page.evaluate(() => {
-          const a = document.getElementById('about');
-          return a && a.lang && { text: a.textContent, lang: a.lang,
-                                  links: Array.from(a.querySelectorAll('a'), (l) => new URL(l.href).pathname) };
-        }));
-        assert.equal(about.lang, language);
-        assert.ok(about.text.includes('Lumora Gothic') && about.text.includes(words), about.text);
-        assert.deepEqual(about.links.sort(), ['/FONTS/LICENSE.txt', '/FONTS/README.txt']);
-        await browser.page.click('#about summary');
-        assert.ok(await browser.page.isVisible('#about a[href="FONTS/LICENSE.txt"]'));
-        for (const link of about.links)
-          assert.equal((await browser.page.request.get(server.url + link.slice(1))).status(), 200, link);
-      } finally {
-        await browser.close();
-      }
-    }
+    await browser.page.goto(server.url);
+    const about = await until('the page\'s about line in Japanese', () => browser.page.evaluate(() => {
+      const a = document.getElementById('about');
+      return a.lang == 'ja' && { text: a.textContent, links: Array.from(a.querySelectorAll('a'), (l) => l.href) };
+    }));
+    assert.ok(about.text.includes('Lumora Gothic') && about.text.includes('IPAフォントライセンス'), about.text);
+    await browser.page.click('#about summary');
+    assert.ok(await browser.page.isVisible('#about a[href="FONTS/LICENSE.txt"]'));
+    for (const link of about.links) assert.equal((await browser.page.request.get(link)).status(), 200, link);
+    assert.equal(about.links.length, 2);
   } finally {
+    await browser.close();
     server.close();
   }
 });

@@ -5,7 +5,7 @@
 # dialog takes the activation, the first steps aside with its panel and
 # leaves the activation there, so one click starts the second. The second
 # solves a 6x6 board and quits; the first quits after it and the record
-# stays. Then both again, the other way round.
+# stays (the other order is the state files' own unit test).
 # Exit 77 tells CTest a tool is missing.
 # Arguments: the build folder (lumora, IMAGE/, WAVE/), script_runner and the
 # window manager to run.
@@ -132,27 +132,7 @@ wait_for 50 ended "$a" || fail "Escape did not end the first copy"
 wait "$a" || fail "the first copy ended with an error"
 [ "$(first_score)" = "$record" ] || fail "the first copy, quitting last, left $(first_score) in place of $record"
 
-# Again, both holding the record: the first quits first.
-start_copy
-a=$pid
-a_dialog=$(window_of "$a" " Lumora$") || fail "no dialog appeared the second time"
-a_game=$(start_game "$a_dialog") || fail "no game window appeared the second time"
-wait_for 50 focused "$a_game" || fail "the game window did not take the focus the second time"
-start_second "$a"
-b=$pid
-xdotool mousemove --window "$dialog" 100 255 click 1
-b_game=$(window_of "$b" "^Lumora$") || fail "the first click on the second copy's start button did not start it the second time"
-xdotool mousemove --window "$panel" 70 170 click 1
-a_game=$(window_of "$a" "^Lumora$") || fail "the first copy's panel did not bring its game back the second time"
-key_into "$a_game" Escape
-wait_for 50 ended "$a" || fail "Escape did not end the first copy the second time"
-b_panel=$(window_of "$b" " Lumora$") || fail "the second copy showed no panel"
-xdotool mousemove --window "$b_panel" 70 170 click 1
-b_game=$(window_of "$b" "^Lumora$") || fail "the second copy's panel did not bring its game back"
-key_into "$b_game" Escape
-wait_for 50 ended "$b" || fail "Escape did not end the second copy the second time"
-[ "$(first_score)" = "$record" ] || fail "quitting in the other order left $(first_score) in place of $record"
-echo "ok: the record $record stayed whichever copy quit last"
+echo "ok: the record $record stayed with the copy without it quitting last"
 INNER
 chmod +x "$game/play.sh"
 on_own_xserver "$game/play.sh" "$game" "$wm" || { cat "$game/lumora.err"; exit 1; }
