@@ -2,6 +2,7 @@
 # Installs the Debian packages that are missing, in two sets:
 #   scripts/install-deps.sh play   what building and playing the game need (make run)
 #   scripts/install-deps.sh web    what building the page and testing it in a browser need (make web)
+#   scripts/install-deps.sh windows what cross-building the Windows edition and testing it under Wine need (make windows)
 #   scripts/install-deps.sh test   all of those and the test, benchmark and packaging tools (make test)
 set -euo pipefail
 
@@ -39,11 +40,20 @@ web=(emscripten binaryen dpkg-dev python3-fonttools chromium)
 command -v node >/dev/null || web+=(nodejs)
 command -v npm >/dev/null || web+=(npm)
 
+# The Windows edition, on top of what plays (its art is drawn by a native
+# build): MinGW-w64's -posix compilers (the -win32 ones have no std::thread),
+# Debian's SDL2 and FreeType sources (dpkg-dev), GoogleTest's source, Wine
+# to run it all, a Japanese locale's source for Wine's Japanese user, zip and
+# NSIS for the download and its installer.
+windows=(g++-mingw-w64-x86-64-posix dpkg-dev googletest wine wine64 locales zip nsis
+         xvfb xauth xdotool x11-apps imagemagick openbox fonts-ipafont-gothic python3-fonttools)
+
 case "${1:-test}" in
   play) packages=("${play[@]}") ;;
   web) packages=("${play[@]}" "${web[@]}") ;;
-  test) packages=("${play[@]}" "${test[@]}" "${web[@]}") ;;
-  *) echo "usage: $0 [play | web | test]" >&2; exit 2 ;;
+  windows) packages=("${play[@]}" "${windows[@]}") ;;
+  test) packages=("${play[@]}" "${test[@]}" "${web[@]}" "${windows[@]}") ;;
+  *) echo "usage: $0 [play | web | windows | test]" >&2; exit 2 ;;
 esac
 
 missing=()
