@@ -3,7 +3,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test sanitize bench fuzz deps play-deps configure play-configure build clean shots web web-deps web-serve web-test web-shot
+.PHONY: run test sanitize bench fuzz deps play-deps configure play-configure build clean shots web web-deps web-serve web-test web-shot \
+        windows windows-deps windows-configure windows-zip windows-installer windows-test
 
 # `make run` needs only what builds and plays the game; everything else
 # installs the test tools too (scripts/install-deps.sh tells which is which).
@@ -29,6 +30,7 @@ run: play-configure
 test: build web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory web-test
+	$(MAKE) --no-print-directory windows-test
 
 # The game in a browser page, built into $(WEB) with Emscripten. FreeType for
 # WebAssembly is built once and kept in $(WEB)/.work; the art comes from the
@@ -51,6 +53,36 @@ web: web-deps
 web-serve: web
 	@echo "Serving $(WEB)/ at http://localhost:8080/ (Ctrl-C stops)"
 	@web/serve.py $(WEB) 8080
+
+# The Windows edition, cross-built with MinGW-w64 into $(WINDOWS): lumora.exe
+# beside the folders it reads. SDL2 and FreeType for Windows are built once
+# into $(WINDOWS_WORK)/libs; the art comes from the native build.
+WINDOWS ?= build-windows
+WINDOWS_WORK := $(WINDOWS)/.work
+windows-deps:
+	@scripts/install-deps.sh windows
+
+windows-configure: windows-deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target art
+	@scripts/build-windows-libs.sh $(WINDOWS_WORK)/libs
+	@cmake -S windows -B $(WINDOWS_WORK)/cmake -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw-w64-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DLUMORA_WINDOWS_LIBS=$(abspath $(WINDOWS_WORK)/libs) \
+	  -DNATIVE_BUILD=$(abspath $(BUILD)) -DGAME_DIR=$(abspath $(WINDOWS)) >/dev/null
+
+windows: windows-configure
+	@cmake --build $(WINDOWS_WORK)/cmake -j $(JOBS)
+	@echo "The Windows game is $(WINDOWS)/lumora.exe, beside its folders."
+
+# The download, $(WINDOWS)/lumora-<version>-windows-x64.zip.
+windows-zip: windows
+	@cmake --build $(WINDOWS_WORK)/cmake --target zip
+
+# The test suite cross-built and run under Wine, and the checks of the
+# download and the installer.
+windows-test: windows-configure
+	@cmake --build $(WINDOWS_WORK)/cmake -j $(JOBS) --target all zip lumora_tests
+	ctest --test-dir $(WINDOWS_WORK)/cmake --output-on-failure -j $(JOBS)
 
 # The page in headless Chromium, against frames of the headless game.
 node_modules/.package-lock.json: package-lock.json
@@ -113,4 +145,4 @@ shots: build
 	done
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-bench build-fuzz $(WEB)
+	rm -rf $(BUILD) build-sanitize build-bench build-fuzz $(WEB) $(WINDOWS)

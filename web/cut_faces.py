@@ -16,6 +16,8 @@ import sys
 
 from fontTools import subset
 
+from ipa_licence import licence_text
+
 source, fonts, copyright_file, out = (pathlib.Path(a) for a in sys.argv[1:5])
 chars = {chr(c) for c in range(0x20, 0x7F)} | {chr(c) for c in range(0xFF61, 0xFFA0)}
 for path in sorted(source.rglob("*")):
@@ -55,17 +57,10 @@ for original, _, cut, family in FACES:
     names.names = [r for r in names.names if r.nameID in renamed or r.nameID in (0, 2, 5, 7, 13, 14)]
     subset.save_font(face, str(out / cut), options)
 
-# The licence as Debian carries it with the faces, both languages, unfolded
-# from the copyright file's indented paragraph; with a byte-order mark, so
-# that a browser shown plain text of no declared charset reads it as UTF-8.
+# The licence with a byte-order mark, so that a browser shown plain text of
+# no declared charset reads it as UTF-8.
+(out / "LICENSE.txt").write_text(licence_text(copyright_file), encoding="utf-8-sig")
 lines = copyright_file.read_text(encoding="utf-8").splitlines()
-start = lines.index("License: IPA-1", lines.index("License: IPA-1") + 1)
-licence = []
-for line in lines[start + 1:]:
-    if not line.startswith(" "):
-        break
-    licence.append("" if line.strip() == "." else line[1:])
-(out / "LICENSE.txt").write_text("\n".join(licence).rstrip() + "\n", encoding="utf-8-sig")
 where = next((l.split(":", 1)[1].strip() for l in lines if l.startswith("Source:")), "")
 (out / "README.txt").write_text(f"""The faces in this folder
 
