@@ -89,7 +89,7 @@ std::string ErrorOf(Fn&& fn) {
 TEST(StateFolder, AGameFolderWithItsOwnWritableDataIsPortableAndAnyOtherUsesTheXdgFolder) {
   TempFolder game;
   const std::string exeFolder = game.path.string() + "/";
-  const UserEnvironment env{"/xdg", "/home/player"};
+  const UserEnvironment env{"/xdg", "/home/player", std::nullopt};
 
   EXPECT_FALSE(ChooseStateFolder(exeFolder, env).portable);
   EXPECT_EQ(ChooseStateFolder(exeFolder, env).path, "/xdg/lumora/");
@@ -114,7 +114,7 @@ TEST(StateFolder, AGameFolderWithItsOwnWritableDataIsPortableAndAnyOtherUsesTheX
 TEST(StateFolder, XdgDataHomeCountsOnlyWhenSetNonEmptyAndAbsolute) {
   const std::string none = "/nonexistent-lumora-game/";
   auto path = [&none](std::optional<std::string> xdg, std::optional<std::string> home) {
-    return ChooseStateFolder(none, UserEnvironment{std::move(xdg), std::move(home)}).path;
+    return ChooseStateFolder(none, UserEnvironment{std::move(xdg), std::move(home), std::nullopt}).path;
   };
   EXPECT_EQ(path("/data", "/home/p"), "/data/lumora/");
   EXPECT_EQ(path("/data//", "/home/p"), "/data/lumora/");

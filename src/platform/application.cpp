@@ -1,8 +1,6 @@
 #include "platform/application.h"
 
-#include <unistd.h>
-
-#include <climits>
+#include <filesystem>
 
 #include "platform/form.h"
 #include "platform/message_box.h"
@@ -94,16 +92,11 @@ void Application::Dispatch(const Event& event) {
 }
 
 std::string DirectoryOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
+  // Windows takes either slash; elsewhere a backslash is part of a name.
+  constexpr const char* kSlashes = std::filesystem::path::preferred_separator == '\\' ? "\\/" : "/";
+  const auto slash = path.find_last_of(kSlashes);
   if (slash == std::string::npos) return "./";
   return path.substr(0, slash + 1);
-}
-
-std::string RunningExecutablePath() {
-  char buffer[PATH_MAX];
-  const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (n <= 0) return "./lumora";
-  return std::string(buffer, static_cast<size_t>(n));
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,5 +10,8 @@ namespace platform {
 // literals, rendering, message boxes). Bytes that do not convert become '?'.
 std::string Utf8ToCp932(std::string_view utf8);
 std::string Cp932ToUtf8(std::string_view cp932);
+// The code point of one CP932 character (one or two bytes); none for bytes
+// that name no character.
+std::optional<char32_t> Cp932CodePoint(std::string_view oneChar);
 
 }  // namespace platform

@@ -1,7 +1,4 @@
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,6 +6,7 @@
 #include "game/varnix.h"
 #include "platform/application.h"
 #include "platform/data_folder.h"
+#include "platform/file_system.h"
 #include "platform/folder_lock.h"
 #include "platform/framework_error.h"
 #include "platform/window.h"
@@ -23,8 +21,7 @@ namespace {
 // a missing file may, a file that is there but cannot be read may not, since
 // its lines would be lost.
 void LoadStateFile(StringList& list, bool& write, const std::string& path) {
-  struct stat info {};
-  write = stat(path.c_str(), &info) != 0 && errno == ENOENT;
+  write = platform::NothingAt(path);
   list.LoadFromFile(path);
   write = true;
 }

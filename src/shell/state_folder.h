@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/user_folders.h"
+
 namespace shell {
 
 // Where the three state files live. A game folder with its own DATA/ that can
@@ -14,16 +16,11 @@ struct StateFolder {
   bool portable = false;
 };
 
-// The environment the choice reads; nullopt for a variable that is not set.
-struct UserEnvironment {
-  std::optional<std::string> xdgDataHome;
-  std::optional<std::string> home;
-};
-
-// $XDG_DATA_HOME, and $HOME or else the password database's home folder.
-UserEnvironment CurrentUserEnvironment();
+using platform::CurrentUserEnvironment;
+using platform::UserEnvironment;
 
 // `exeFolder` ends in a slash. Outside the portable layout the files go to
+// %APPDATA%\Lumora\ where Windows names that folder; else to
 // $XDG_DATA_HOME/lumora/, or ~/.local/share/lumora/ when that variable is
 // unset, empty or relative, as the XDG base directory rules ask.
 StateFolder ChooseStateFolder(const std::string& exeFolder, const UserEnvironment& env);

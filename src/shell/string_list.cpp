@@ -1,13 +1,9 @@
 #include "shell/string_list.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <charconv>
 
 #include "platform/application.h"
+#include "platform/file_system.h"
 #include "platform/framework_error.h"
 #include "platform/language/translation.h"
 #include "platform/text/cp932.h"
@@ -20,42 +16,12 @@ platform::FrameworkError CannotOpen(const std::string& path) {
   return platform::FrameworkError(platform::Format(platform::Tr("File %s cannot be opened"), path));
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes.remove_prefix(static_cast<size_t>(n));
-  }
-  return true;
-}
-
 // A line quoted in a message keeps its first 64 bytes, cut between
 // characters, so that a huge line still makes a short message.
 std::string Quoted(const std::string& line) {
   if (line.size() <= 64) return line;
   return line.substr(0, platform::Cp932CutLength(line, 64)) + "...";
 }
-
-// Removes the temporary file unless the rename has taken it.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-  ~TemporaryFile() {
-    if (fd_ >= 0) close(fd_);
-    if (!renamed_) unlink(path_.c_str());
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-  int& Fd() { return fd_; }
-  void Renamed() { renamed_ = true; }
-
- private:
-  std::string path_;
-  int fd_ = -1;
-  bool renamed_ = false;
-};
 
 }  // namespace
 
@@ -100,28 +66,10 @@ std::string StringList::Text() const {
 
 void StringList::LoadFromFile(const std::string& path) {
   // Only a plain file is read: a pipe or a device could keep the game
-  // waiting, or reading, for ever. Opening does not wait for a pipe's writer.
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) throw CannotOpen(path);
-  struct stat info {};
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    close(fd);
-    throw CannotOpen(path);
-  }
-  std::string bytes;
-  char buffer[4096];
-  for (;;) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      close(fd);
-      throw CannotOpen(path);
-    }
-    if (n == 0) break;
-    bytes.append(buffer, static_cast<size_t>(n));
-  }
-  close(fd);
-  SetText(bytes);
+  // waiting, or reading, for ever.
+  const std::optional<std::string> bytes = platform::ReadPlainFile(path);
+  if (!bytes) throw CannotOpen(path);
+  SetText(*bytes);
 }
 
 void StringList::SaveToFile(const std::string& path) const { ReplaceFile(path, Text()); }
@@ -146,26 +94,7 @@ platform::FrameworkError CannotCreate(const std::string& path) {
 std::string TemporaryFileFor(const std::string& path) { return path + ".tmp"; }
 
 void ReplaceFile(const std::string& path, std::string_view bytes, const std::function<void()>& beforeRename) {
-  const std::string tempPath = TemporaryFileFor(path);
-  TemporaryFile temp(tempPath);
-  temp.Fd() = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (temp.Fd() < 0) throw CannotCreate(path);
-  // The new file keeps the permissions the player gave the old one.
-  struct stat old {};
-  if (stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) fchmod(temp.Fd(), old.st_mode & 07777);
-  if (!WriteAll(temp.Fd(), bytes) || fsync(temp.Fd()) != 0) throw CannotCreate(path);
-  const int fd = temp.Fd();
-  temp.Fd() = -1;
-  if (close(fd) != 0) throw CannotCreate(path);
-  if (beforeRename) beforeRename();
-  if (rename(tempPath.c_str(), path.c_str()) != 0) throw CannotCreate(path);
-  temp.Renamed();
-  // The rename itself reaches the disk with the folder.
-  const int dir = open(platform::DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    fsync(dir);
-    close(dir);
-  }
+  if (!platform::ReplaceFileWhole(path, TemporaryFileFor(path), bytes, beforeRename)) throw CannotCreate(path);
 }
 
 }  // namespace shell

@@ -1,9 +1,5 @@
 #include "platform/language/translation.h"
 
-#include <libintl.h>
-
-#include <clocale>
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <mutex>
@@ -11,13 +7,12 @@
 
 #include "platform/application.h"
 #include "platform/data_folder.h"
+#include "platform/language/catalog.h"
 #include "platform/text_codec.h"
 
 namespace platform {
 
 namespace {
-
-constexpr const char* kDomain = "lumora";
 
 struct Catalog {
   Language language = Language::English;
@@ -30,22 +25,11 @@ Catalog& TheCatalog() {
   return catalog;
 }
 
-// gettext translates nothing under the C locale; on a machine without the
-// player's locale C.UTF-8 stands in, and LANGUAGE names the catalog.
-void OpenMessagesLocale() {
-  const char* locale = std::setlocale(LC_MESSAGES, "");
-  if (locale == nullptr || std::string(locale) == "C" || std::string(locale) == "POSIX") {
-    std::setlocale(LC_MESSAGES, "C.UTF-8");
-  }
-  setenv("LANGUAGE", "ja", 1);
-}
-
 std::string Lookup(Language language, const char* context, const char* text) {
   if (language == Language::English) return text;
-  if (context == nullptr) return dgettext(kDomain, text);
-  const std::string key = std::string(context) + '\004' + text;
-  const char* found = dgettext(kDomain, key.c_str());
-  return found == key.c_str() ? std::string(text) : std::string(found);
+  const std::string key = context == nullptr ? std::string(text) : std::string(context) + '\004' + text;
+  const char* found = FindInCatalog(key.c_str());
+  return found == nullptr ? std::string(text) : std::string(found);
 }
 
 }  // namespace
@@ -56,10 +40,7 @@ void UseLanguage(Language language, const std::string& localeFolder) {
   catalog.language = language;
   catalog.cp932.clear();
   if (language == Language::English) return;
-  OpenMessagesLocale();
-  // Binding again also drops what gettext had looked up before.
-  bindtextdomain(kDomain, localeFolder.c_str());
-  bind_textdomain_codeset(kDomain, "UTF-8");
+  OpenCatalog(localeFolder, "ja");
 }
 
 Language CurrentLanguage() {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/sdl/x11_errors.h"
+#include "platform/sdl/native_window.h"
 
 namespace platform::sdl {
 
@@ -20,10 +20,7 @@ SdlSession::SdlSession() {
   // A click that activates a window is a click too: SDL would drop it, so
   // the panel's button or a second copy's start button took two clicks.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-  // Set before SDL's X11 driver starts, so that SDL, which puts back the
-  // handler it found when it shuts down, puts back this one: the displays it
-  // closes then may still report an error for a window already gone.
-  KeepXErrorsNonFatal();
+  BeforeVideoStarts();
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::string why = SDL_GetError();
     SDL_Quit();
@@ -40,8 +37,7 @@ SdlSession::SdlSession() {
     throw SdlStartError("SDL found no display to open a window on (video driver " + found +
                         "; is DISPLAY or WAYLAND_DISPLAY set?)");
   }
-  // SDL's X11 driver put its own in front; errors reach this one again.
-  if (driver != nullptr && std::strcmp(driver, "x11") == 0) KeepXErrorsNonFatal();
+  AfterVideoStarted();
   // SDL starts with text input on, which sets up the input method for every
   // window and adds a text event to each key; the game reads keys only.
   SDL_StopTextInput();

@@ -10,7 +10,7 @@
 #include "platform/draw/surface.h"
 #include "platform/sdl/frame_convert.h"
 #include "platform/sdl/scaled_copy.h"
-#include "platform/sdl/x11_direct_rendering.h"
+#include "platform/sdl/native_window.h"
 
 namespace platform::sdl {
 
@@ -78,7 +78,7 @@ SdlVideo::SdlVideo(SdlWindows& windows, std::optional<PresentPath> path) : windo
     const char* driver = SDL_GetCurrentVideoDriver();
     facts_.x11 = driver != nullptr && std::strcmp(driver, "x11") == 0;
     facts_.rendererAsked = asked != nullptr && *asked != '\0';
-    facts_.directRendering = facts_.x11 && !facts_.rendererAsked && X11OffersDirectRendering();
+    facts_.directRendering = facts_.x11 && !facts_.rendererAsked && OffersDirectRendering();
     const std::optional<PresentPath> chosen = ChoosePath(facts_);
     path_ = chosen.value_or(PresentPath::RendererTable);
     settled_ = chosen.has_value();

@@ -5,11 +5,7 @@
 #include <algorithm>
 
 #include "platform/framework_error.h"
-#include "platform/sdl/x11_desktop_scale.h"
-#include "platform/sdl/x11_frame.h"
-#include "platform/sdl/x11_handles.h"
-#include "platform/sdl/x11_pointer.h"
-#include "platform/sdl/x11_window_hints.h"
+#include "platform/sdl/native_window.h"
 #include "platform/text_codec.h"
 
 namespace platform::sdl {
@@ -37,7 +33,7 @@ WindowId SdlWindows::Create(const WindowDesc& desc) {
   // make a new one under the window manager's hands. A window drawn without
   // OpenGL, or where there is none, is made plain: no OpenGL library is
   // loaded for it, and a renderer, if any, draws in software.
-  const bool gl = presenter_ == nullptr || presenter_->DrawsWithOpenGl();
+  const bool gl = RenderersDrawWithOpenGl() && (presenter_ == nullptr || presenter_->DrawsWithOpenGl());
   SDL_Window* native = gl ? SDL_CreateWindow(caption.c_str(), desc.left, desc.top, desc.width, desc.height,
                                              flags | SDL_WINDOW_OPENGL)
                           : nullptr;
@@ -219,7 +215,7 @@ void SdlWindows::KeepBringingBack(Window& w) {
     Deiconify(w.native);
   } else if ((SDL_GetWindowFlags(w.native) & SDL_WINDOW_MINIMIZED) == 0) {
     w.bringingBack = false;
-  } else if (!X11Of(w.native)) {
+  } else if (!SystemKnows(w.native)) {
     SDL_RestoreWindow(w.native);
   }
 }
@@ -283,7 +279,7 @@ FrameExtents SdlWindows::FrameOf(const Window& w) const {
     w.frame = *measured;
   } else if (!WindowManagerRuns(w.native)) {
     int top = 0, left = 0, bottom = 0, right = 0;
-    // Off X11 SDL's own figures are all there is.
+    // Where the system tells nothing, SDL's own figures are all there is.
     if (SDL_GetWindowBordersSize(w.native, &top, &left, &bottom, &right) == 0) w.frame = {left, top, right, bottom};
   }
   return w.frame;

@@ -1,7 +1,5 @@
 #include "platform/text/font.h"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -47,8 +45,6 @@ class CellFont final : public Font {
         halfWidth_(logFont.lfWidth != 0 ? CellSide(logFont.lfWidth) : (height_ + 1) / 2),
         proportional_(IsVariablePitch(logFont)) {
     if (!face || height_ > kMaxCellSide || halfWidth_ > kMaxCellSide) return;
-    decoder_ = iconv_open("UTF-32LE", "CP932");
-    if (decoder_ == kNoDecoder) return;
     rasterizer_ = GlyphRasterizer::Open(*face, height_, halfWidth_, logFont.lfWeight >= 700);
     if (!rasterizer_) return;
     family_ = face->family;
@@ -57,9 +53,7 @@ class CellFont final : public Font {
     fullMasks_.reserve(std::min(CellBytes(true) * 128, kGlyphBudget));
   }
 
-  ~CellFont() override {
-    if (decoder_ != kNoDecoder) iconv_close(decoder_);
-  }
+  ~CellFont() override = default;
 
   CellFont(const CellFont&) = delete;
   CellFont& operator=(const CellFont&) = delete;
@@ -103,7 +97,6 @@ class CellFont final : public Font {
  private:
   static constexpr int32_t kUnseen = -1;
   static constexpr int32_t kBlank = -2;
-  static inline const iconv_t kNoDecoder = reinterpret_cast<iconv_t>(-1);
   struct Glyph {
     int32_t slot = kUnseen;
     int32_t advance = 0;
@@ -214,17 +207,12 @@ class CellFont final : public Font {
   bool Decode(Cp932Char ch, char32_t& codePoint) const {
     if (!ch.IsFullWidth() && IsCp932Lead(static_cast<uint8_t>(ch.code))) return false;
     char in[2];
-    size_t inLeft = 0;
-    if (ch.IsFullWidth()) in[inLeft++] = static_cast<char>(ch.code >> 8);
-    in[inLeft++] = static_cast<char>(ch.code & 0xFF);
-    unsigned char out[8];
-    char* src = in;
-    char* dst = reinterpret_cast<char*>(out);
-    size_t outLeft = sizeof out;
-    iconv(decoder_, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(decoder_, &src, &inLeft, &dst, &outLeft) == static_cast<size_t>(-1) || sizeof out - outLeft != 4)
-      return false;
-    codePoint = static_cast<char32_t>(out[0] | out[1] << 8 | out[2] << 16 | static_cast<uint32_t>(out[3]) << 24);
+    size_t length = 0;
+    if (ch.IsFullWidth()) in[length++] = static_cast<char>(ch.code >> 8);
+    in[length++] = static_cast<char>(ch.code & 0xFF);
+    const std::optional<char32_t> found = Cp932CodePoint(std::string_view(in, length));
+    if (!found) return false;
+    codePoint = *found;
     return true;
   }
 
@@ -232,7 +220,6 @@ class CellFont final : public Font {
   int32_t halfWidth_;
   bool proportional_;
   std::string family_;
-  iconv_t decoder_ = kNoDecoder;
   std::unique_ptr<GlyphRasterizer> rasterizer_;
   mutable Page single_{};
   mutable std::array<std::unique_ptr<Page>, 256> pages_;

@@ -1,4 +1,4 @@
-#include "platform/sdl/x11_desktop_scale.h"
+#include "platform/sdl/native_window.h"
 
 #include <SDL.h>
 #include <X11/Xlib.h>

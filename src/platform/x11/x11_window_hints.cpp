@@ -1,4 +1,4 @@
-#include "platform/sdl/x11_window_hints.h"
+#include "platform/sdl/native_window.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/sdl/x11_handles.h"
+#include "platform/x11/x11_handles.h"
 
 namespace platform::sdl {
 

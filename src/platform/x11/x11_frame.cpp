@@ -1,8 +1,8 @@
-#include "platform/sdl/x11_frame.h"
+#include "platform/sdl/native_window.h"
 
 #include <X11/Xatom.h>
 
-#include "platform/sdl/x11_handles.h"
+#include "platform/x11/x11_handles.h"
 
 namespace platform::sdl {
 

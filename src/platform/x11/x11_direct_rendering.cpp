@@ -1,10 +1,10 @@
-#include "platform/sdl/x11_direct_rendering.h"
+#include "platform/sdl/native_window.h"
 
 #include <X11/Xlib.h>
 
 namespace platform::sdl {
 
-bool X11OffersDirectRendering() {
+bool OffersDirectRendering() {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return false;
   int opcode = 0, event = 0, error = 0;
@@ -13,5 +13,12 @@ bool X11OffersDirectRendering() {
   XCloseDisplay(display);
   return offered;
 }
+
+}  // namespace platform::sdl
+
+namespace platform::sdl {
+
+// SDL's renderers here are OpenGL's and the software one.
+bool RenderersDrawWithOpenGl() { return true; }
 
 }  // namespace platform::sdl

@@ -1,6 +1,6 @@
-#include "platform/sdl/x11_pointer.h"
+#include "platform/sdl/native_window.h"
 
-#include "platform/sdl/x11_handles.h"
+#include "platform/x11/x11_handles.h"
 
 namespace platform::sdl {
 
@@ -14,5 +14,7 @@ std::optional<Point> PointerOnScreen(SDL_Window* window) {
     return std::nullopt;
   return Point{rootX, rootY};
 }
+
+bool SystemKnows(SDL_Window* window) { return X11Of(window).has_value(); }
 
 }  // namespace platform::sdl
