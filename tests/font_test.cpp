@@ -368,7 +368,7 @@ TEST(FontFace, TheGamesFacesDrawWithTheirPinnedFamiliesWhateverFontconfigPrefers
 TEST(FontFace, WithoutAFaceOnlyTheBoxIsDrawn) {
   LogFont logFont = Gothic();
   auto none = platform::CreateFontOnFace(logFont, std::nullopt);
-  auto broken = platform::CreateFontOnFace(logFont, platform::FaceFile{"/nonexistent/face.ttf", 0, "Missing"});
+  auto broken = platform::CreateFontOnFace(logFont, platform::FaceFile{"/nonexistent/face.ttf", 0, "Missing", nullptr});
   for (Font* font : {none.get(), broken.get()}) {
     EXPECT_EQ(font->FaceName(), "");
     EXPECT_EQ(font->TextWidth(Sjis("漢A")), 27);

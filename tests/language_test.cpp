@@ -68,6 +68,13 @@ TEST(LanguageChoice, FollowsGettextsOrderAndOnlyJapaneseGivesJapanese) {
     EXPECT_EQ(platform::ChooseLanguage(environment, c.option), c.expected)
         << named << (c.option ? "with --lang" : "");
   }
+  // With no locale variable set, the system's display language decides; a
+  // variable or --lang still wins over it.
+  const auto unset = [](const char*) { return std::string(); };
+  const auto english = [](const char* name) { return std::string(name == std::string("LANG") ? "en_US.UTF-8" : ""); };
+  EXPECT_EQ(platform::ChooseLanguage(unset, std::nullopt, Language::Japanese), Language::Japanese);
+  EXPECT_EQ(platform::ChooseLanguage(unset, Language::English, Language::Japanese), Language::English);
+  EXPECT_EQ(platform::ChooseLanguage(english, std::nullopt, Language::Japanese), Language::English);
   EXPECT_EQ(platform::LanguageNamed("ja"), Language::Japanese);
   EXPECT_EQ(platform::LanguageNamed("en"), Language::English);
   EXPECT_EQ(platform::LanguageNamed("ja_JP"), std::nullopt);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 
 namespace platform {
@@ -16,10 +17,10 @@ class FolderLock {
   FolderLock(const FolderLock&) = delete;
   FolderLock& operator=(const FolderLock&) = delete;
 
-  bool Held() const { return fd_ >= 0; }
+  bool Held() const { return held_ != -1; }
 
  private:
-  int fd_ = -1;
+  intptr_t held_ = -1;  // the system's descriptor or handle
 };
 
 }  // namespace platform

@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv) {
   const shell::CommandLine line = shell::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-  platform::UseLanguage(platform::ChooseLanguage(platform::ProcessEnvironment, line.language),
+  platform::UseLanguage(platform::ChooseLanguage(platform::ProcessEnvironment, line.language, platform::SystemLanguage()),
                         platform::LocaleFolderOf(platform::RunningExecutablePath()));
   const shell::CommandLineAnswer answer = shell::AnswerCommandLine(line);
   if (!answer.startGame) {

@@ -23,13 +23,15 @@ std::optional<Language> LanguageNamed(const std::string& word) {
   return std::nullopt;
 }
 
-Language ChooseLanguage(const EnvironmentReader& environment, std::optional<Language> chosen) {
+Language ChooseLanguage(const EnvironmentReader& environment, std::optional<Language> chosen,
+                        std::optional<Language> system) {
   if (chosen) return *chosen;
   std::string locale;
   for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
     locale = environment(name);
     if (!locale.empty()) break;
   }
+  if (locale.empty() && system) return *system;
   // gettext leaves LANGUAGE aside under the C locale, and so does the game.
   if (locale.empty() || locale == "C" || locale == "POSIX") return Language::English;
   const std::string list = environment("LANGUAGE");

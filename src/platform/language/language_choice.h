@@ -16,7 +16,13 @@ std::string ProcessEnvironment(const char* name);
 // list, unless the locale named by LC_ALL, LC_MESSAGES or LANG (the first
 // that is set) is C or POSIX, then that locale itself. Japanese where that
 // names Japanese, English for anything else; `chosen` (from --lang) wins.
-Language ChooseLanguage(const EnvironmentReader& environment, std::optional<Language> chosen = std::nullopt);
+// Where none of those variables is set, the system's own setting decides.
+Language ChooseLanguage(const EnvironmentReader& environment, std::optional<Language> chosen = std::nullopt,
+                        std::optional<Language> system = std::nullopt);
+
+// The language the system's own settings name, where they are not in the
+// environment: Windows' display languages (win32/); none on Linux (posix/).
+std::optional<Language> SystemLanguage();
 
 // "ja" or "en" as --lang spells them; nothing for any other word.
 std::optional<Language> LanguageNamed(const std::string& word);

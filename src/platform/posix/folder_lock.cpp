@@ -17,7 +17,7 @@ FolderLock::FolderLock(const std::string& folder, std::chrono::milliseconds pati
   const auto until = std::chrono::steady_clock::now() + patience;
   for (;;) {
     if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
-      fd_ = fd;
+      held_ = fd;
       return;
     }
     if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= until) break;
@@ -28,7 +28,7 @@ FolderLock::FolderLock(const std::string& folder, std::chrono::milliseconds pati
 
 FolderLock::~FolderLock() {
   // Closing the folder lets go of its lock.
-  if (fd_ >= 0) close(fd_);
+  if (held_ != -1) close(static_cast<int>(held_));
 }
 
 }  // namespace platform

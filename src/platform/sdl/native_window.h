@@ -36,6 +36,9 @@ std::optional<FrameExtents> MeasuredFrame(SDL_Window* window);
 bool WindowManagerRuns(SDL_Window* window);
 // The client area's top-left corner on the screen.
 std::optional<Point> ClientOrigin(SDL_Window* window);
+// Moves the window so that its client area's corner is at `client`; false
+// where SDL's own move is the way (the window manager places the frame).
+bool MoveClientTo(SDL_Window* window, Point client);
 // The pointer on the window's screen.
 std::optional<Point> PointerOnScreen(SDL_Window* window);
 

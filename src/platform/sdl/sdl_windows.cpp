@@ -129,6 +129,7 @@ void SdlWindows::Place(Window& w) {
   const Rect client = PlaceClient(w.placement, frame, {width, height}, ScreenSize());
   if (client.Width() != width || client.Height() != height)
     SDL_SetWindowSize(w.native, client.Width(), client.Height());
+  if (MoveClientTo(w.native, {client.left, client.top})) return;
   // The window manager puts the frame's corner where the window is moved to;
   // SDL moves by its own copy of the frame, which may lag behind ours.
   int top = 0, left = 0, bottom = 0, right = 0;

@@ -5,12 +5,15 @@
 #include FT_OUTLINE_H
 
 #include <algorithm>
+#include <memory>
+#include <string>
 
 namespace platform {
 
 struct GlyphRasterizer::Impl {
   FT_Library library = nullptr;
   FT_Face face = nullptr;
+  std::shared_ptr<const std::string> bytes;  // outlives the face made from it
   int32_t cellHeight = 0;
   int32_t baseline = 0;
   bool bold = false;
@@ -30,7 +33,12 @@ std::unique_ptr<GlyphRasterizer> GlyphRasterizer::Open(const FaceFile& file, int
   if (cellHeight <= 0 || halfWidth <= 0) return nullptr;
   auto impl = std::make_unique<Impl>();
   if (FT_Init_FreeType(&impl->library) != 0) return nullptr;
-  if (FT_New_Face(impl->library, file.path.c_str(), file.index, &impl->face) != 0) return nullptr;
+  impl->bytes = file.bytes;
+  const FT_Error opened =
+      file.bytes ? FT_New_Memory_Face(impl->library, reinterpret_cast<const FT_Byte*>(file.bytes->data()),
+                                      static_cast<FT_Long>(file.bytes->size()), file.index, &impl->face)
+                 : FT_New_Face(impl->library, file.path.c_str(), file.index, &impl->face);
+  if (opened != 0) return nullptr;
   FT_Face face = impl->face;
   if (!FT_IS_SCALABLE(face) || face->units_per_EM == 0) return nullptr;
   if (FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0) return nullptr;

@@ -7,8 +7,8 @@ namespace platform {
 // face; there is nothing else to look through.
 std::optional<FaceFile> FindFace(const std::string& familyUtf8, bool proportional) {
   const bool fixed = familyUtf8 == "ＭＳ ゴシック" || (familyUtf8 != "ＭＳ Ｐゴシック" && !proportional);
-  if (fixed) return FaceFile{"/FONTS/LumoraGothic.ttf", 0, "Lumora Gothic"};
-  return FaceFile{"/FONTS/LumoraPGothic.ttf", 0, "Lumora PGothic"};
+  if (fixed) return FaceFile{"/FONTS/LumoraGothic.ttf", 0, "Lumora Gothic", nullptr};
+  return FaceFile{"/FONTS/LumoraPGothic.ttf", 0, "Lumora PGothic", nullptr};
 }
 
 }  // namespace platform

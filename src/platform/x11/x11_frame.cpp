@@ -55,4 +55,8 @@ std::optional<Point> ClientOrigin(SDL_Window* window) {
   return Point{rx, ry};
 }
 
+// SDL moves the frame's corner by its own copy of the frame, which
+// SdlWindows allows for.
+bool MoveClientTo(SDL_Window*, Point) { return false; }
+
 }  // namespace platform::sdl
