@@ -1,0 +1,23 @@
+# Sourced: Wine with a prefix of its own in PREFIX, made once and shared by
+# every check that runs the Windows build.
+#   . tests/wine/wine_env.sh PREFIX
+export WINEPREFIX=$(realpath -m "$1")
+export WINEARCH=win64
+# No Mono or Gecko: without this Wine stops to offer their installers.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all
+# Wine takes its code pages from the Unix locale: a UTF-8 one, for Japanese file names.
+export LANG=${LANG_FOR_WINE:-C.UTF-8}
+unset LC_ALL LANGUAGE
+
+mkdir -p "$(dirname "$WINEPREFIX")"
+(
+  flock 9
+  if [ ! -f "$WINEPREFIX/.ready" ]; then
+    rm -rf "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    # The registry reaches the disk only once the server has gone.
+    wineserver -w
+    touch "$WINEPREFIX/.ready"
+  fi
+) 9>"$WINEPREFIX.lock"
