@@ -4,6 +4,7 @@
 #include "display/display.h"
 #include "platform/bitmap/bitmap_file.h"
 #include "platform/language/translation.h"
+#include "platform/utf8_path.h"
 
 namespace display {
 
@@ -15,7 +16,7 @@ std::string SheetPath(const Display& d, const std::string& name) {
   if (platform::CurrentLanguage() == platform::Language::English) {
     const std::string own = d.imageDir + "IMAGE/en/" + name;
     std::error_code error;
-    if (std::filesystem::is_regular_file(own, error)) return own;
+    if (std::filesystem::is_regular_file(platform::Utf8Path(own), error)) return own;
   }
   return d.imageDir + "IMAGE/" + name;
 }

@@ -1,9 +1,7 @@
 #include "platform/bitmap/bitmap_file.h"
 
-#include <cstdio>
-#include <memory>
-
 #include "platform/draw/clip.h"
+#include "platform/file_system.h"
 #include "platform/framework_error.h"
 #include "platform/language/translation.h"
 #include "platform/text_codec.h"
@@ -49,14 +47,9 @@ std::optional<BitmapHeader> ReadBitmapHeader(std::span<const uint8_t> file) {
 }
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
-  std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!f) throw FrameworkError(Format(Tr("File %s cannot be opened"), Utf8ToCp932(path)));
-  std::vector<uint8_t> bytes;
-  uint8_t chunk[65536];
-  size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f.get())) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
-  if (std::ferror(f.get())) throw FrameworkError(Format(Tr("File %s cannot be opened"), Utf8ToCp932(path)));
-  return bytes;
+  const std::optional<std::string> bytes = ReadPlainFile(path);
+  if (!bytes) throw FrameworkError(Format(Tr("File %s cannot be opened"), Utf8ToCp932(path)));
+  return std::vector<uint8_t>(bytes->begin(), bytes->end());
 }
 
 void DrawPicture(Surface& surface, const Picture& picture, int32_t width, int32_t height) {

@@ -9,6 +9,7 @@
 #include "platform/data_folder.h"
 #include "platform/language/catalog.h"
 #include "platform/text_codec.h"
+#include "platform/utf8_path.h"
 
 namespace platform {
 
@@ -88,7 +89,7 @@ std::string Format(const std::string& pattern, const std::string& first, const s
 std::string LocaleFolderOf(const std::string& exePath) {
   const std::string data = DataFolderOf(exePath);
   if (data == DirectoryOf(exePath)) return data + "locale";
-  return (std::filesystem::path(data) / "../locale").lexically_normal().string();
+  return PathUtf8((Utf8Path(data) / "../locale").lexically_normal());
 }
 
 }  // namespace platform
