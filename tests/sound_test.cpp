@@ -78,6 +78,9 @@ TEST_F(Sound, MissingWaveLeavesTheGameWorking) {
 }
 
 TEST(DefaultData, FirstRunFilesAreWrittenOnceAndNeverOverwritten) {
+#ifdef _WIN32
+  GTEST_SKIP() << "runs the build's CMake script, which is for the Linux host";
+#endif
   GameFolder folder;
   const auto data = folder.Root() / "DATA";
   ASSERT_EQ(RunDefaultData(data), 0);
