@@ -81,6 +81,8 @@ windows-zip: windows
 # The test suite cross-built and run under Wine, and the checks of the
 # download and the installer.
 windows-test: windows-configure
+	@# The window check compares with the headless game's frames.
+	@cmake --build $(BUILD) -j $(JOBS) --target script_runner
 	@cmake --build $(WINDOWS_WORK)/cmake -j $(JOBS) --target all zip lumora_tests
 	ctest --test-dir $(WINDOWS_WORK)/cmake --output-on-failure -j $(JOBS)
 
