@@ -19,6 +19,10 @@ namespace platform::sdl {
 void BeforeVideoStarts();
 void AfterVideoStarted();
 
+// Before SDL's audio starts: a machine without a sound card is meant to be
+// silent, on stderr too (ALSA on Linux, alsa/).
+void QuietSoundLibrary();
+
 // The whole factor a high-density desktop asks for, at least 1.
 int32_t DesktopScale();
 // Whether a GPU may drive OpenGL here (DRI2 or DRI3 on X11).

@@ -1,18 +1,13 @@
 #include "platform/sdl/sdl_sound.h"
 
 #include <SDL.h>
-#include <alsa/asoundlib.h>
 
 #include <cstring>
 #include <system_error>
 
-namespace platform::sdl {
+#include "platform/sdl/native_window.h"
 
-namespace {
-// ALSA reports a machine without a sound card on stderr as SDL probes it;
-// no audio is meant to be silent.
-void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
-}  // namespace
+namespace platform::sdl {
 
 SdlSound::~SdlSound() {
   WaitForCloser();
@@ -26,7 +21,7 @@ bool SdlSound::OpenDevice() {
   // SDL's device list is not to be touched while the last device closes.
   WaitForCloser();
   if (!audioStarted_) {
-    snd_lib_error_set_handler(QuietAlsa);
+    QuietSoundLibrary();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
       gaveUp_ = true;
       return false;
