@@ -82,9 +82,11 @@ windows-zip: windows
 windows-installer: windows
 	@cmake --build $(WINDOWS_WORK)/cmake --target installer
 
-# The test suite cross-built and run under Wine, and the checks of the
-# download and the installer.
+# The test suite cross-built and run under Wine, the checks of the download
+# and the installer, and the game in a real window under Wine against the
+# native script runner's headless frame.
 windows-test: windows-configure
+	@cmake --build $(BUILD) -j $(JOBS) --target script_runner
 	@cmake --build $(WINDOWS_WORK)/cmake -j $(JOBS) --target all zip installer lumora_tests
 	ctest --test-dir $(WINDOWS_WORK)/cmake --output-on-failure -j $(JOBS)
 
