@@ -7,7 +7,7 @@ export WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=-all
 # Wine takes its code pages from the Unix locale: a UTF-8 one, for Japanese file names.
-export LANG=${LANG_FOR_WINE:-C.UTF-8}
+export LANG=C.UTF-8
 unset LC_ALL LANGUAGE
 
 mkdir -p "$(dirname "$WINEPREFIX")"
