@@ -78,12 +78,17 @@ windows: windows-configure
 windows-zip: windows
 	@cmake --build $(WINDOWS_WORK)/cmake --target zip
 
-# The test suite cross-built and run under Wine, and the checks of the
-# download and the installer.
+# The installer for one player, $(WINDOWS)/lumora-<version>-windows-x64-setup.exe.
+windows-installer: windows
+	@cmake --build $(WINDOWS_WORK)/cmake --target installer
+
+# The test suite cross-built and run under Wine, the checks of the download
+# and the installer, and the game in a real window under Wine against the
+# native script runner's headless frame.
 windows-test: windows-configure
 	@# The window check compares with the headless game's frames.
 	@cmake --build $(BUILD) -j $(JOBS) --target script_runner
-	@cmake --build $(WINDOWS_WORK)/cmake -j $(JOBS) --target all zip lumora_tests
+	@cmake --build $(WINDOWS_WORK)/cmake -j $(JOBS) --target all zip installer lumora_tests
 	ctest --test-dir $(WINDOWS_WORK)/cmake --output-on-failure -j $(JOBS)
 
 # The page in headless Chromium, against frames of the headless game.

@@ -4,7 +4,8 @@
 ; the game keeps its DATA\ beside itself there, as in the zip.
 ;   makensis -DVERSION=1.0 -DGAME_DIR=<the game's folder> -DFIRST_RUN=<first-run DATA folder>
 ;            -DICON=<lumora.ico> -DOUT=<setup.exe> lumora.nsi
-Unicode true
+; A 64-bit installer for a 64-bit game: it runs where the game runs.
+Target amd64-unicode
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
@@ -27,10 +28,16 @@ Section
   SetOutPath "$INSTDIR"
   File "${GAME_DIR}/lumora.exe"
   File "${GAME_DIR}/README.txt"
-  File /r "${GAME_DIR}/IMAGE"
-  File /r "${GAME_DIR}/WAVE"
-  File /r "${GAME_DIR}/locale"
-  File /r "${GAME_DIR}/FONTS"
+  ; File /r matches a name at every depth, so each folder is taken from inside.
+  !macro Folder NAME
+    SetOutPath "$INSTDIR\${NAME}"
+    File /r "${GAME_DIR}/${NAME}/*"
+  !macroend
+  !insertmacro Folder IMAGE
+  !insertmacro Folder WAVE
+  !insertmacro Folder locale
+  !insertmacro Folder FONTS
+  SetOutPath "$INSTDIR"
   ; The first-run state files, only where the player has none: a new
   ; version installed over an old one keeps the scores.
   CreateDirectory "$INSTDIR\DATA"

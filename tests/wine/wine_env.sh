@@ -6,8 +6,9 @@ export WINEARCH=win64
 # No Mono or Gecko: without this Wine stops to offer their installers.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=-all
-# Wine takes its code pages from the Unix locale: a UTF-8 one, for Japanese file names.
-export LANG=${LANG_FOR_WINE:-C.UTF-8}
+# Wine takes its code pages and the user's language from the Unix locale: a
+# UTF-8 one, for Japanese file names; WINE_LANG names another, say Japanese.
+export LANG=${WINE_LANG:-C.UTF-8}
 unset LC_ALL LANGUAGE
 
 mkdir -p "$(dirname "$WINEPREFIX")"
