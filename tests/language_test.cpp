@@ -96,6 +96,9 @@ TEST(CommandLine, LangTakesJaOrEnBesideAnyOtherOptionOnce) {
 // The catalog is found from the executable's place: beside a build or a
 // portable copy, and in share/locale of an installed prefix, moved or not.
 TEST_F(InEnglish, TheJapaneseCatalogIsFoundFromTheBuildAPortableCopyAndAMovedPrefix) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no installed prefix: its game folder always holds its own locale folder";
+#endif
   const std::filesystem::path mo = kBuild + "locale/ja/LC_MESSAGES/lumora.mo";
   EXPECT_EQ(std::filesystem::path(platform::LocaleFolderOf(kBuild + "lumora")), std::filesystem::path(kBuild + "locale"));
   EXPECT_EQ(platform::Tr("Cancel"), "Cancel");

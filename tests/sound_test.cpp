@@ -17,7 +17,7 @@ struct Sound : ::testing::Test {
     player.Frames(1);
   }
   const std::vector<std::string>& Played() { return player.backend.sound.Played(); }
-  std::string Click() const { return player.folder.Root().string() + "/WAVE/push_on.wav"; }
+  std::string Click() const { return (player.folder.Root() / "WAVE" / "push_on.wav").string(); }
   void ClickCell(int c, int r) { player.Click(130 + 20 * c + 10, 50 + 20 * r + 10); }
 };
 

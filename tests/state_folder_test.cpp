@@ -111,6 +111,15 @@ TEST(StateFolder, AGameFolderWithItsOwnWritableDataIsPortableAndAnyOtherUsesTheX
   }
 }
 
+TEST(StateFolder, WhereTheSystemNamesAnAppDataFolderTheFilesGoToLumoraInIt) {
+  const std::string none = "/nonexistent-lumora-game/";
+  const std::string appData = "C:\\Users\\プレイヤー\\AppData\\Roaming";
+  EXPECT_EQ(ChooseStateFolder(none, UserEnvironment{std::nullopt, std::nullopt, appData}).path,
+            appData + "\\Lumora\\");
+  // An empty one names nothing.
+  EXPECT_EQ(ChooseStateFolder(none, UserEnvironment{"/xdg", std::nullopt, ""}).path, "/xdg/lumora/");
+}
+
 TEST(StateFolder, XdgDataHomeCountsOnlyWhenSetNonEmptyAndAbsolute) {
   const std::string none = "/nonexistent-lumora-game/";
   auto path = [&none](std::optional<std::string> xdg, std::optional<std::string> home) {

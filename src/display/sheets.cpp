@@ -14,11 +14,11 @@ namespace {
 // Japanese one.
 std::string SheetPath(const Display& d, const std::string& name) {
   if (platform::CurrentLanguage() == platform::Language::English) {
-    const std::string own = d.imageDir + "IMAGE/en/" + name;
+    const std::string own = platform::InFolder(d.imageDir, "IMAGE/en/" + name);
     std::error_code error;
     if (std::filesystem::is_regular_file(platform::Utf8Path(own), error)) return own;
   }
-  return d.imageDir + "IMAGE/" + name;
+  return platform::InFolder(d.imageDir, "IMAGE/" + name);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "platform/folder_lock.h"
 #include "platform/framework_error.h"
+#include "platform/utf8_path.h"
 #include "platform/window.h"
 #include "shell/satellite.h"
 #include "shell/state_folder.h"
@@ -76,7 +77,7 @@ void TSatellite::TakeBetterSavedRecords() {
 void TSatellite::ReadStateFiles() {
   FreeStateLists();
   if (Game == nullptr) return;
-  Game->WavePath = platform::DataFolderOf(App().ExeName()) + "WAVE/";
+  Game->WavePath = platform::InFolder(platform::DataFolderOf(App().ExeName()), "WAVE/");
   const StateFolder stateFolder =
       ChooseStateFolder(platform::DirectoryOf(App().ExeName()), CurrentUserEnvironment());
   Game->DataPath = stateFolder.path;

@@ -1,6 +1,7 @@
 #include "shell/state_folder.h"
 
 #include "platform/file_system.h"
+#include "platform/utf8_path.h"
 #include "shell/default_state_files.h"
 #include "shell/string_list.h"
 
@@ -19,8 +20,8 @@ std::string WithoutTrailingSlashes(std::string path) {
 }  // namespace
 
 StateFolder ChooseStateFolder(const std::string& exeFolder, const UserEnvironment& env) {
-  const std::string own = exeFolder + "DATA";
-  if (platform::WritableFolder(own)) return {own + "/", true};
+  const std::string own = platform::InFolder(exeFolder, "DATA");
+  if (platform::WritableFolder(own)) return {platform::InFolder(own, "/"), true};
   if (env.appData && !env.appData->empty()) return {*env.appData + "\\Lumora\\", false};
   std::string base;
   if (Usable(env.xdgDataHome)) {
