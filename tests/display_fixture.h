@@ -18,7 +18,7 @@ struct DisplayTest : ::testing::Test {
   platform::Rect sourceRect{0, 0, 640, 480};
   display::Display d{video, 1,
                      display::WindowView{fullScreen, gameWidth, gameHeight, windowRect, sourceRect},
-                     folder.Root().string() + "/"};
+                     (folder.Root() / "").string()};
 
   void Build(bool full = false, platform::PixelFormat format = platform::PixelFormat::Rgb565()) {
     fullScreen = full ? 1 : 0;
