@@ -89,8 +89,9 @@ void SdlWindows::Show(WindowId id) {
   Window* w = Get(id);
   if (w == nullptr) return;
   if (w->skipTaskbar && !Shown(w->native)) SkipTaskbar(w->native, false);
-  if (w->shownInactive) ActivateOnMap(w->native, true);
-  w->shownInactive = false;
+  // An earlier inactive showing may have left the system set not to
+  // activate: this window's on X11, any window's on Windows.
+  ActivateOnMap(w->native, true);
   SDL_ShowWindow(w->native);
   // A window that shows takes the activation, as the game expects.
   SDL_RaiseWindow(w->native);
@@ -104,7 +105,6 @@ void SdlWindows::ShowInactive(WindowId id) {
   if (w->skipTaskbar && !Shown(w->native)) SkipTaskbar(w->native, false);
   // Mapped with no raise, which would ask the window manager for the activation.
   ActivateOnMap(w->native, false);
-  w->shownInactive = true;
   SDL_ShowWindow(w->native);
   if (w->settling) StartSettling(*w);
 }

@@ -81,8 +81,6 @@ class SdlWindows : public WindowService {
     SDL_Window* native = nullptr;
     bool borderless = false;
     bool skipTaskbar = false;
-    // Mapped last with the window manager asked not to activate it.
-    bool shownInactive = false;
     Placement placement;
     // The frame as last measured; a hidden window keeps its last one.
     mutable FrameExtents frame;
