@@ -4,7 +4,9 @@
 # the title is the headless game's frame, a 6x6 board is solved by keys and
 # Escape keeps the record beside lumora.exe. Then with that DATA\ closed to
 # writing and a Windows user named in Japanese: the size chosen on the title
-# reaches %APPDATA%\Lumora when the session ends under the game.
+# reaches %APPDATA%\Lumora when the session ends under the game. Last, in a
+# prefix of its own at 192 dpi: the dialog and the game twice their size, and
+# a click at twice its place acting.
 # Wine ignores a folder's rights for root, so root plays as nobody (or
 # LUMORA_WINE_USER), with a prefix of that user's own.
 # Exit 77 tells CTest a tool is missing or that no user could be found to whom
@@ -76,6 +78,7 @@ wait_for 100 wm_up || { cat wm.log; fail "openbox did not start"; }
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 client_at() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}'; }
 ended() { ! kill -0 "$1" 2>/dev/null; }
+size_of() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
 since() { local ms=$((($(date +%s%N) - $1) / 1000000)); printf '%d.%03d s' $((ms / 1000)) $((ms % 1000)); }
 # The game hands SDL its 16-bit frames, and SDL widens them to the screen's
 # 24 bits with a table of its own: pictures are compared in the 16 bits both
@@ -180,6 +183,7 @@ started=$(date +%s%N)
 wine_game en USER=プレイヤー LOGNAME=プレイヤー
 wait_for 200 eval 'dialog=$(visible Lumora); [ -n "$dialog" ]' || fail "no dialog came up with DATA closed"
 echo "the dialog came up after $(since "$started") in the running session"
+dialog_size=$(size_of "$dialog")
 gamewin=$(start_game "$dialog") || fail "no game window came up with DATA closed"
 printf 'start\nframes 3\nkey 39\nframes 2\nshot %s/next.png\n' "$PWD/size" >size.txt
 headless size size.txt
@@ -196,11 +200,43 @@ done
 diff -r DATA.kept "$game/DATA" >/dev/null || fail "the closed DATA changed"
 echo "the state files in $appdata"
 wineserver -k 2>/dev/null
+
+# At 192 dpi, set once in a prefix of its own so that the others stay at 96:
+# everything twice its size, and a click on the 20x20 label at twice its
+# place chooses it. From the first state files, in a DATA\ open again.
+chmod u+w "$game/DATA" && rm -rf "$game/DATA" && cp -r DATA.first "$game/DATA"
+. ./wine_env.sh "$prefix_dir/prefix-192dpi"
+if [ ! -f "$WINEPREFIX/.192dpi" ]; then
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1 ||
+    fail "the prefix's DPI could not be set"
+  wineserver -w
+  touch "$WINEPREFIX/.192dpi"
+fi
+printf 'start\nframes 3\nshot %s/title.png\nclick 400 232\nframes 2\nshot %s/chosen.png\n' "$PWD/x2" "$PWD/x2" >x2.txt
+headless x2 x2.txt
+convert x2/title.png -scale 200% x2/title.x2.png && convert x2/chosen.png -scale 200% x2/chosen.x2.png
+started=$(date +%s%N)
+wine_game en
+wait_for 200 eval 'dialog=$(visible Lumora); [ -n "$dialog" ]' || fail "no dialog came up at 192 dpi"
+twice=$(awk -Fx '{print 2 * $1 "x" 2 * $2}' <<<"$dialog_size")
+echo "the dialog at 192 dpi is $(size_of "$dialog"), at 96 dpi $dialog_size"
+[ "$(size_of "$dialog")" = "$twice" ] || fail "the dialog at 192 dpi is not twice its size"
+gamewin=$(start_game "$dialog" 200 510) || fail "no game window came up at 192 dpi"
+[ "$(size_of "$gamewin")" = 1280x960 ] || fail "the game window at 192 dpi is $(size_of "$gamewin")"
+at=$(client_at "$gamewin")
+wait_for 50 shows "$at" x2/title.x2.png 1280x960+0+0 twice || fail "the title at 192 dpi differs from the doubled frame in $differing pixels"
+xdotool mousemove --window "$gamewin" 800 464 click 1
+wait_for 50 shows "$at" x2/chosen.x2.png 1280x960+0+0 twice || fail "a click on the 20x20 label at 192 dpi did not choose it"
+key_into "$gamewin" Escape
+wait_for 100 ended "$pid" || fail "Escape did not end the game at 192 dpi"
+echo "at 192 dpi the title and the 20x20 label's click, doubled, in $(since "$started") with Wine's start"
+wineserver -k 2>/dev/null
 exit 0
 INNER
 chmod +x "$work/play.sh"
 begun=$(date +%s)
-on_own_xserver "${as_player[@]}" "$work/play.sh" "$work" "$runner" "$prefix_dir"
+# Room for the 1280 x 960 game window at 150, 100.
+XVFB_SCREEN=1920x1200x24 on_own_xserver "${as_player[@]}" "$work/play.sh" "$work" "$runner" "$prefix_dir"
 rc=$?
 [ $rc -eq 77 ] && exit 77
 [ $rc -eq 0 ] || { grep -v '^ALSA lib' "$work/lumora.log"; exit 1; }

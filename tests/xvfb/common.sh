@@ -84,13 +84,14 @@ key_into() {
   xdotool key "$key"
 }
 
-# Clicks the dialog's start button until the game window shows, and prints
-# the game window. A click that arrives before the dialog takes input is lost.
+# Clicks the dialog's start button (at 100, 255, or at $2 $3 on a scaled
+# dialog) until the game window shows, and prints the game window. A click
+# that arrives before the dialog takes input is lost.
 start_game() {
-  local dialog="$1" game
+  local dialog="$1" x="${2:-100}" y="${3:-255}" game
   for _ in 1 2 3; do
     sleep 0.5
-    xdotool mousemove --window "$dialog" 100 255 click 1
+    xdotool mousemove --window "$dialog" "$x" "$y" click 1
     game=$(find_window "^Lumora$") && { echo "$game"; return 0; }
   done
   return 1
