@@ -1,6 +1,6 @@
 #include <alsa/asoundlib.h>
 
-#include "platform/sdl/native_window.h"
+#include "platform/sdl/native_system.h"
 
 namespace platform::sdl {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/sdl/native_window.h"
+#include "platform/sdl/native_system.h"
 
 namespace platform::sdl {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "platform/sdl/native_window.h"
+#include "platform/sdl/native_system.h"
 
 namespace platform::sdl {
 

@@ -10,7 +10,7 @@
 #include "platform/draw/surface.h"
 #include "platform/sdl/frame_convert.h"
 #include "platform/sdl/scaled_copy.h"
-#include "platform/sdl/native_window.h"
+#include "platform/sdl/native_system.h"
 
 namespace platform::sdl {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/framework_error.h"
-#include "platform/sdl/native_window.h"
+#include "platform/sdl/native_system.h"
 #include "platform/text_codec.h"
 
 namespace platform::sdl {

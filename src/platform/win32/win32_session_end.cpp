@@ -3,7 +3,7 @@
 
 #include <thread>
 
-#include "platform/sdl/native_window.h"
+#include "platform/sdl/native_system.h"
 
 namespace platform::sdl {
 

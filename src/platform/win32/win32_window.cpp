@@ -4,7 +4,7 @@
 #include <shellscalingapi.h>
 #include <windows.h>
 
-#include "platform/sdl/native_window.h"
+#include "platform/sdl/native_system.h"
 
 namespace platform::sdl {
 

@@ -1,4 +1,4 @@
-#include "platform/sdl/native_window.h"
+#include "platform/sdl/native_system.h"
 
 #include <SDL.h>
 #include <X11/Xlib.h>

@@ -1,4 +1,4 @@
-#include "platform/sdl/native_window.h"
+#include "platform/sdl/native_system.h"
 
 #include "platform/x11/x11_handles.h"
 

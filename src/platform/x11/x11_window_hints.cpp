@@ -1,4 +1,4 @@
-#include "platform/sdl/native_window.h"
+#include "platform/sdl/native_system.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>

@@ -10,10 +10,10 @@ struct SDL_Window;
 
 namespace platform::sdl {
 
-// What the desktop system says and does for the game's windows where SDL
-// has no call: the X server and its window manager (x11/), or Win32
-// (win32/). Each system's folder supplies all of these; each does nothing,
-// or answers none, for a window of another video driver.
+// What the desktop system says and does for the game where SDL has no
+// call. On Linux the X server and its window manager (x11/) and ALSA
+// (alsa/) supply these; on Windows, Win32 (win32/). Each does nothing, or
+// answers none, for a window of another video driver.
 
 // Before SDL's video starts, and once it has started.
 void BeforeVideoStarts();
