@@ -36,13 +36,6 @@ cd "$1"
 fail() { echo "$1"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 state="$HOME/.local/share/lumora"
 
-# Polls a command for up to $1 tenths of a second.
-wait_for() {
-  local tenths="$1"
-  shift
-  for _ in $(seq "$tenths"); do "$@" && return 0; sleep 0.1; done
-  "$@"
-}
 ended() { ! kill -0 "$pid" 2>/dev/null; }
 # The region of the game window on the screen against the same region of a
 # frame of the headless game.

@@ -63,18 +63,7 @@ mkdir -p "$HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 game="$work/ゲーム"
 fail() { echo "$1"; wineserver -k 2>/dev/null; exit 1; }
 
-openbox >wm.log 2>&1 &
-# Polls a command until $1 tenths of a second have passed.
-wait_for() {
-  local deadline=$(($(date +%s%N) + $1 * 100000000))
-  shift
-  until "$@"; do
-    [ "$(date +%s%N)" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
-}
-wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 100 wm_up || { cat wm.log; fail "openbox did not start"; }
+start_window_manager openbox || fail "openbox did not start"
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 client_at() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}'; }
 ended() { ! kill -0 "$1" 2>/dev/null; }

@@ -37,6 +37,24 @@ on_own_xserver() {
   return $rc
 }
 
+# Polls a command until $1 tenths of a second have passed.
+wait_for() {
+  local deadline=$(($(date +%s%N) + $1 * 100000000))
+  shift
+  until "$@"; do
+    [ "$(date +%s%N)" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
+# Starts a window manager, logging into wm.log, and waits up to 10 s for it
+# to announce itself on the root window; its log is shown when it does not.
+wm_announced() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+start_window_manager() {
+  "$1" >wm.log 2>&1 &
+  wait_for 100 wm_announced || { cat wm.log; return 1; }
+}
+
 # A game folder of its own with the build's game, art and catalogs, and state files for
 # a windowed game at left 150, top 100 and the 14x14 size.
 make_game_folder() {

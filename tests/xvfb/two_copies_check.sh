@@ -31,20 +31,8 @@ wm="$2"
 pids=()
 fail() { echo "$1"; for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; exit 1; }
 
-"$wm" >wm.log 2>&1 &
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || { cat wm.log; fail "$wm did not start"; }
+start_window_manager "$wm" || fail "$wm did not start"
 
-# Polls a command for up to $1 tenths of a second.
-wait_for() {
-  local tenths="$1"
-  shift
-  for _ in $(seq "$tenths"); do "$@" && return 0; sleep 0.1; done
-  "$@"
-}
 # The visible window of a copy whose name matches, waited for up to 5 s.
 window_of() {
   local w

@@ -33,12 +33,7 @@ wm="$2"
 fail() { echo "$1"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 trap 'code=$?; [ $code -eq 0 ] || echo "play.sh ended with $code at line $LINENO"' EXIT
 
-"$wm" >wm.log 2>&1 &
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || { cat wm.log; fail "$wm did not start"; }
+start_window_manager "$wm" || fail "$wm did not start"
 
 # The client area's place on the screen, and the frame the window manager
 # put around it (left right top bottom).
