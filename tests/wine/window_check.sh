@@ -44,10 +44,19 @@ printf '0\r\n' >"$game/DATA/select_game.log"
 printf '0\r\n0\r\n0\r\n0\r\n' >"$game/DATA/score.log"
 cp -r "$game/DATA" "$work/DATA.first"
 cp "$here/../xvfb/common.sh" "$here/wine_env.sh" "$work/"
+# The player may not reach into the build folder (a clone in a private
+# folder, say): the runner goes along, and the prefixes then live and die
+# with the check.
+cp "$runner" "$work/script_runner"
+runner="$work/script_runner"
 if [ ${#as_player[@]} -gt 0 ]; then
   chown -R "$player" "$work"
   chown "$player" "$prefix_dir"
   "${as_player[@]}" true 2>/dev/null || { echo "skipped: cannot run as $player"; exit 77; }
+  if ! "${as_player[@]}" test -w "$prefix_dir" 2>/dev/null; then
+    prefix_dir="$work/wine"
+    mkdir "$prefix_dir" && chown "$player" "$prefix_dir"
+  fi
 fi
 
 cat >"$work/play.sh" <<'INNER'
